@@ -1,0 +1,86 @@
+#include "app/Program.h"
+
+#include "app/ExitQuestion.h"
+#include "platform/FileSystem.h"
+#include "text/Encoding.h"
+#include "ui/qt/MainWindow.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QSessionManager>
+
+namespace lindquay {
+
+Program::Program(Setup setup)
+    : m_setup(std::move(setup)), m_globals(std::make_unique<Globals>()) {
+    m_fileList = std::make_unique<FileList>(m_ui, m_globals->database,
+                                            cacheDatabasePath(m_setup.runDirectory),
+                                            [this](int exitCode) { endProgram(exitCode); });
+    m_ui.bindWindow(WindowId::Main, {[this] { return createMainWindow(); },
+                                     [this] { onMainWindowCreated(); }});
+}
+
+Program::~Program() {
+    shutdown();
+}
+
+void Program::start() {
+    m_ui.loadWindow(WindowId::Main);
+}
+
+MainWindow* Program::mainWindow() {
+    return qobject_cast<MainWindow*>(m_ui.window(WindowId::Main));
+}
+
+void Program::shutdown() {
+    // The file list and every handler refer to the connection; they stay, but the
+    // connection object goes here, closing a connection that is still open.
+    m_globals.reset();
+}
+
+void Program::endProgram(int exitCode) {
+    shutdown();
+    m_setup.endProcess(exitCode);
+}
+
+void Program::bindSessionManagement(QGuiApplication& application) {
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [this](QSessionManager& manager) {
+                         if (!m_globals || !mainWindow() || !manager.allowsInteraction()) {
+                             return;
+                         }
+                         const bool mayEnd = askExitQuestion(m_ui, m_globals->database);
+                         manager.release();
+                         if (!mayEnd) {
+                             manager.cancel();
+                         }
+                     });
+}
+
+MainWindow* Program::createMainWindow() {
+    auto* window = new MainWindow(m_ui.listModel());
+    window->canClose = [this] { return !m_globals || askExitQuestion(m_ui, m_globals->database); };
+    const auto onClick = [window](const char* name, std::function<void()> handler) {
+        auto* button = window->findChild<QPushButton*>(QString::fromUtf8(name));
+        QObject::connect(button, &QPushButton::clicked, window, std::move(handler));
+    };
+    onClick("按钮4", [this] { m_fileList->onReadButtonClicked(); });
+    bindMenuCommand(*window, "刷新信息", [this] { m_fileList->onRefreshCommand(); });
+    return window;
+}
+
+void Program::bindMenuCommand(MainWindow& window, const char* caption,
+                              std::function<void()> handler) {
+    if (QAction* action = window.menuCommand(QString::fromUtf8(caption))) {
+        QObject::connect(action, &QAction::triggered, &window, std::move(handler));
+    }
+}
+
+void Program::onMainWindowCreated() {
+    // Exactly one level, relative to the current directory (the run directory). When it
+    // exists already or cannot be made, nothing is said: the mirror then fails on its own.
+    createFolder(gbk("./网盘本地镜像"));
+}
+
+} // namespace lindquay

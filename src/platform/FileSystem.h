@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+// Folder and file primitives over program paths (GBK, backslash or slash separators),
+// relative paths resolving against the current directory. Safe to call from any thread.
+namespace lindquay {
+
+// True when the path names an existing folder. A path that ends in a separator never counts,
+// even when that folder exists; a file of that name does not count either.
+bool folderExists(std::string_view path);
+
+// Creates exactly one folder level. False when it exists already, when its parent is missing,
+// or on any other error. A trailing separator is ignored.
+bool createFolder(std::string_view path);
+
+// Deletes everything below the folder and then the folder itself, never following a symbolic
+// link out of it. Errors along the way are ignored; true when the folder itself is gone.
+// An empty path and the root are refused with false and nothing is removed.
+bool removeFolderTree(std::string_view path);
+
+// True when the file exists and can be opened for reading.
+bool isReadableFile(std::string_view path);
+
+// Copies a file, replacing an existing target. False when nothing was copied.
+bool copyFile(std::string_view source, std::string_view target);
+
+} // namespace lindquay
