@@ -19,6 +19,7 @@ IconvConverter::~IconvConverter() {
 bool IconvConverter::convert(std::string_view input, std::string& output, OnInvalid onInvalid,
                              std::string_view substitute, std::size_t skipWidth) {
     output.clear();
+    m_incomplete = false;
     iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
     // A GBK character is at most two bytes and becomes at most three in UTF-8; every other
     // direction shrinks or keeps its length, so this is enough for one pass in the usual case.
@@ -39,6 +40,7 @@ bool IconvConverter::convert(std::string_view input, std::string& output, OnInva
             continue;
         }
         if (onInvalid == OnInvalid::Fail) {
+            m_incomplete = errno == EINVAL;
             output.clear();
             return false;
         }

@@ -25,7 +25,11 @@ public:
     bool convert(std::string_view input, std::string& output, OnInvalid onInvalid,
                  std::string_view substitute = {}, std::size_t skipWidth = 1);
 
+    // After a failed convert: whether the input ended inside a character (EINVAL).
+    bool isIncomplete() const { return m_incomplete; }
+
 private:
+    bool m_incomplete = false;
     iconv_t m_handle = reinterpret_cast<iconv_t>(-1);
 };
 
