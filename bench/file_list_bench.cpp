@@ -75,7 +75,7 @@ bench::Figures measureWindow(const std::filesystem::path& runDirectory, bool loa
     QApplication application(argc, argv);
     installChineseTranslations(application);
     std::filesystem::current_path(runDirectory);
-    Program program({utf8ToGbk(runDirectory.string()).value(), [](int code) { std::_Exit(code); }});
+    Program program({utf8ToGbk(runDirectory.string()).value(), [](int code) { std::_Exit(code); }, ""});
     program.start();
     MainWindow* window = program.mainWindow();
     if (!load) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target lindquay lindquay-sample-db
+cmake --build build --target lindquay lindquay-tree lindquay-sample-db
 if [ ! -e build/bin/BaiduYunCacheFileV0.db ]; then
     build/bin/lindquay-sample-db build/bin/BaiduYunCacheFileV0.db 2000
     echo "Placed a sample cache database: build/bin/BaiduYunCacheFileV0.db"

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
 #include "app/ExitQuestion.h"
+#include "mirror/MirrorPath.h"
 #include "platform/FileSystem.h"
-#include "text/Encoding.h"
 #include "ui/qt/MainWindow.h"
 
 #include <QAction>
@@ -13,7 +13,9 @@
 namespace lindquay {
 
 Program::Program(Setup setup)
-    : m_setup(std::move(setup)), m_globals(std::make_unique<Globals>()) {
+    : m_setup(std::move(setup)), m_globals(std::make_unique<Globals>()),
+      m_mirrorWorkers(m_ui, defaultMirrorRoot()),
+      m_treeExport(m_ui, m_setup.runDirectory, m_setup.treeProgram) {
     m_fileList = std::make_unique<FileList>(m_ui, m_globals->database,
                                             cacheDatabasePath(m_setup.runDirectory),
                                             [this](int exitCode) { endProgram(exitCode); });
@@ -66,6 +68,9 @@ MainWindow* Program::createMainWindow() {
         QObject::connect(button, &QPushButton::clicked, window, std::move(handler));
     };
     onClick("按钮4", [this] { m_fileList->onReadButtonClicked(); });
+    onClick("按钮1", [this] { m_mirrorWorkers.onMirrorButtonClicked(); });
+    onClick("按钮2", [this] { m_mirrorWorkers.onPlaceholderButtonClicked(); });
+    onClick("按钮3", [this] { m_treeExport.onTreeButtonClicked(); });
     bindMenuCommand(*window, "刷新信息", [this] { m_fileList->onRefreshCommand(); });
     return window;
 }
@@ -80,7 +85,7 @@ void Program::bindMenuCommand(MainWindow& window, const char* caption,
 void Program::onMainWindowCreated() {
     // Exactly one level, relative to the current directory (the run directory). When it
     // exists already or cannot be made, nothing is said: the mirror then fails on its own.
-    createFolder(gbk("./网盘本地镜像"));
+    createFolder(defaultMirrorRoot());
 }
 
 } // namespace lindquay

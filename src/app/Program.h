@@ -2,6 +2,8 @@
 
 #include "app/Globals.h"
 #include "db/FileList.h"
+#include "mirror/MirrorWorkers.h"
+#include "mirror/TreeExport.h"
 #include "ui/qt/QtUi.h"
 
 #include <functional>
@@ -23,6 +25,8 @@ public:
         std::string runDirectory;
         // Ends the process with the exit code at once; does not return in the program.
         std::function<void(int exitCode)> endProcess;
+        // The host path of lindquay-tree, which draws the mirror for the tree export.
+        std::string treeProgram;
     };
 
     explicit Program(Setup setup);
@@ -54,6 +58,8 @@ private:
     std::unique_ptr<Globals> m_globals;
     QtUi m_ui;
     std::unique_ptr<FileList> m_fileList;
+    MirrorWorkers m_mirrorWorkers;
+    TreeExport m_treeExport;
 };
 
 } // namespace lindquay

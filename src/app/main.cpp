@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "app/Translations.h"
+#include "platform/HostPath.h"
 #include "platform/RunDirectory.h"
 
 #include <QApplication>
@@ -16,7 +17,10 @@ int main(int argc, char* argv[]) {
 
     // The process ends at once on every way out, so that worker threads still running cannot
     // race the destructors of what they use; the exit code is 0 whatever happened.
-    lindquay::Program program({runDirectory, [](int exitCode) { std::_Exit(exitCode); }});
+    const std::string treeProgram =
+        lindquay::toHostPath(runDirectory).value_or(std::string(".")) + "/lindquay-tree";
+    lindquay::Program program(
+        {runDirectory, [](int exitCode) { std::_Exit(exitCode); }, treeProgram});
     program.bindSessionManagement(application);
     program.start();
     QApplication::exec();

@@ -3,6 +3,7 @@
 #include "platform/HostPath.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -93,6 +94,64 @@ bool copyFile(std::string_view source, std::string_view target) {
     std::error_code error;
     return std::filesystem::copy_file(*from, *to, std::filesystem::copy_options::overwrite_existing,
                                       error);
+}
+
+} // namespace lindquay
+
+namespace lindquay {
+namespace {
+
+bool isFolder(const char* hostPath) {
+    struct stat status {};
+    return stat(hostPath, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// mkdir that counts an existing folder as success.
+bool makeFolder(const std::string& hostPath) {
+    return mkdir(hostPath.c_str(), 0777) == 0 || (errno == EEXIST && isFolder(hostPath.c_str()));
+}
+
+} // namespace
+
+bool makeSureDirectoryPathExists(std::string_view path) {
+    const std::optional<std::string> host = toHostPath(path);
+    if (!host) {
+        return false;
+    }
+    const std::size_t end = host->find_last_of('/');
+    if (end == std::string::npos) {
+        return true; // no folder part: the current directory
+    }
+    const std::string folder = host->substr(0, end);
+    // Usually every level but the last exists already: one call settles it.
+    if (folder.empty() || makeFolder(folder)) {
+        return true;
+    }
+    if (errno != ENOENT) {
+        return false;
+    }
+    for (std::size_t cut = folder.find('/', 1); cut != std::string::npos; cut = folder.find('/', cut + 1)) {
+        if (folder[cut - 1] != '/') {
+            makeFolder(folder.substr(0, cut));
+        }
+    }
+    return makeFolder(folder);
+}
+
+bool createFileWithLength(std::string_view path, long long length) {
+    const std::optional<std::string> host = toHostPath(path);
+    if (!host || host->empty() || length < 0) {
+        return false;
+    }
+    // A zero length is set by the open itself, saving a call per placeholder.
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | (length == 0 ? O_TRUNC : 0);
+    const int file = open(host->c_str(), flags, 0666);
+    if (file < 0) {
+        return false;
+    }
+    const bool sized = length == 0 || ftruncate(file, static_cast<off_t>(length)) == 0;
+    close(file);
+    return sized;
 }
 
 } // namespace lindquay

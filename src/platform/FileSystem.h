@@ -26,3 +26,16 @@ bool isReadableFile(std::string_view path);
 bool copyFile(std::string_view source, std::string_view target);
 
 } // namespace lindquay
+
+namespace lindquay {
+
+// Creates every missing folder along the path up to its last separator (so a path ending in a
+// separator has its last level made too). True when that folder exists afterwards.
+bool makeSureDirectoryPathExists(std::string_view path);
+
+// Opens or creates the file and sets its length exactly: a longer file is cut, a shorter one
+// extended. False when it cannot be opened (a missing folder, a folder of that name, no
+// access) or its length cannot be set.
+bool createFileWithLength(std::string_view path, long long length);
+
+} // namespace lindquay

@@ -19,9 +19,4 @@ std::optional<std::string> fromHostPath(std::string_view hostPath) {
     return utf8ToGbk(hostPath);
 }
 
-bool endsWithSeparator(std::string_view programPath) {
-    const std::optional<std::string> host = toHostPath(programPath);
-    return host && !host->empty() && host->back() == '/';
-}
-
 } // namespace lindquay

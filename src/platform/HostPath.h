@@ -15,7 +15,4 @@ std::optional<std::string> toHostPath(std::string_view programPath);
 // A host path as a program text; nullopt when it holds a character that GBK lacks.
 std::optional<std::string> fromHostPath(std::string_view hostPath);
 
-// True when the last character of the path is a separator (a GBK second byte 0x5C is not).
-bool endsWithSeparator(std::string_view programPath);
-
 } // namespace lindquay

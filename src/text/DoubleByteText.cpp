@@ -36,6 +36,16 @@ std::size_t lastBackslash(std::string_view text) {
     return last;
 }
 
+bool endsWithSeparator(std::string_view text) {
+    std::size_t lastCharacter = std::string_view::npos;
+    forEachCharacter(text, [&](std::size_t i) {
+        lastCharacter = i;
+        return false;
+    });
+    return lastCharacter != std::string_view::npos && lastCharacter == text.size() - 1 &&
+           (text.back() == kBackslash || text.back() == '/');
+}
+
 std::vector<std::string_view> splitAtBackslashes(std::string_view text) {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;

@@ -16,7 +16,9 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace lindquay {
@@ -50,7 +52,8 @@ protected:
     std::filesystem::path startedIn = std::filesystem::current_path();
     test::TempFolder runDirectory;
     std::vector<int> endedWith;
-    Program program{{runDirectory.programPath(), [this](int code) { endedWith.push_back(code); }}};
+    Program program{{runDirectory.programPath(), [this](int code) { endedWith.push_back(code); },
+                     LINDQUAY_TREE_PROGRAM}};
 };
 
 TEST_F(ProgramTest, StartsWithTheMirrorRootAndTheWindowLaidOut) {
@@ -151,6 +154,39 @@ TEST_F(ProgramTest, ReadButtonLoadsTheListAndEnablesTheMirrorCommands) {
     EXPECT_TRUE(control<QPushButton>("按钮3")->isEnabled());
     EXPECT_FALSE(control<QPushButton>("按钮4")->isEnabled());
     EXPECT_EQ(control<QPushButton>("按钮4")->text(), QStringLiteral("读取百度云数据库"));
+}
+
+TEST_F(ProgramTest, MirrorButtonBuildsTheMirrorOfTheLoadedListOnAWorker) {
+    sample::TreeShape shape;
+    shape.entries = 400;
+    const std::vector<sample::CacheEntry> entries = sample::generateTree(shape);
+    ASSERT_FALSE(sample::writeCacheDatabase(runDirectory.hostPath("BaiduYunCacheFileV0.db"), entries));
+    program.start();
+    ModalAnswerer boxes;
+    boxes.then(ModalAnswerer::press(QMessageBox::Ok));
+    control<QPushButton>("按钮4")->click();
+
+    auto* mirrorButton = control<QPushButton>("按钮1");
+    mirrorButton->click();
+    EXPECT_FALSE(mirrorButton->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(mirrorButton->isEnabled(), 20000);
+    EXPECT_EQ(control<QLabel>("标签2")->text(), QStringLiteral("400/400"));
+
+    std::set<std::string> expected;
+    for (const sample::CacheEntry& entry : entries) {
+        std::string path = entry.parentPath.substr(1) + entry.serverFilename;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        expected.insert(path + (entry.isFolder ? "/" : ""));
+    }
+    const std::filesystem::path root = runDirectory.path() / "网盘本地镜像";
+    std::set<std::string> made;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
+        made.insert(std::filesystem::relative(item.path(), root).string() + (item.is_directory() ? "/" : ""));
+        if (item.is_regular_file()) {
+            EXPECT_EQ(item.file_size(), 0u);
+        }
+    }
+    EXPECT_EQ(made, expected);
 }
 
 TEST_F(ProgramTest, ExitQuestionKeepsTheWindowOnCancelAndEndsOnOk) {

@@ -97,8 +97,13 @@ bool ScriptedUi::inputBox(const std::string& prompt, const std::string& title,
 
 void ScriptedUi::setCaption(Control control, const std::string& text) {
     record("caption " + key(control) + ": " + utf8(text));
-    std::lock_guard lock(m_mutex);
-    m_captions[key(control)] = utf8(text);
+    {
+        std::lock_guard lock(m_mutex);
+        m_captions[key(control)] = utf8(text);
+    }
+    if (onCaption) {
+        onCaption(control, utf8(text));
+    }
 }
 
 void ScriptedUi::setEnabled(Control control, bool enabled) {

@@ -23,6 +23,8 @@ public:
     std::deque<std::optional<std::string>> inputAnswers; // nullopt: cancel
     std::deque<std::optional<std::string>> fileDialogAnswers;
     std::function<void()> onProcessEvents;
+    // Called after each caption write, on the writing thread (UTF-8 text).
+    std::function<void(Control, const std::string&)> onCaption;
     bool holdWorkers = false;
     std::vector<std::function<void()>> heldWorkers;
     int selected = -1;
