@@ -25,12 +25,12 @@ bool parentIsAncestorOfEntry(const std::string& parentPath) {
     return parentPath.empty() || endsWithSeparator(parentPath);
 }
 
-bool tryFolderAlone(const MirrorPaths& paths, const std::string& parentPath) {
-    return parentIsAncestorOfEntry(parentPath) && makeSureDirectoryPathExists(paths.entry + kBackslash);
+bool tryFolderAlone(const std::string& entry, const std::string& parentPath) {
+    return parentIsAncestorOfEntry(parentPath) && makeSureDirectoryPathExists(entry + kBackslash);
 }
 
-bool tryFileAlone(const MirrorPaths& paths, const std::string& parentPath) {
-    return parentIsAncestorOfEntry(parentPath) && createFileWithLength(paths.entry, 0);
+bool tryFileAlone(const std::string& entry, const std::string& parentPath) {
+    return parentIsAncestorOfEntry(parentPath) && createFileWithLength(entry, 0);
 }
 
 } // namespace
@@ -61,18 +61,18 @@ void MirrorWorkers::createMirrorTree() const {
         const std::string parentPath = m_ui.cellText(i - 1, kParentColumn);
         const std::string name = m_ui.cellText(i - 1, kNameColumn);
         const std::string size = m_ui.cellText(i - 1, kSizeColumn);
-        const std::optional<MirrorPaths> paths = mirrorPathsOf(m_mirrorRoot, parentPath, name);
-        if (!paths) {
+        const std::optional<std::string> entry = mirrorEntryPath(m_mirrorRoot, parentPath, name);
+        if (!entry) {
             continue;
         }
         if (isFolderRow(size)) {
-            if (!tryFolderAlone(*paths, parentPath)) {
-                makeSureDirectoryPathExists(paths->parentFolder);
-                makeSureDirectoryPathExists(paths->entry + kBackslash);
+            if (!tryFolderAlone(*entry, parentPath)) {
+                makeSureDirectoryPathExists(mirrorParentFolder(m_mirrorRoot, parentPath));
+                makeSureDirectoryPathExists(*entry + kBackslash);
             }
-        } else if (!tryFileAlone(*paths, parentPath)) {
-            makeSureDirectoryPathExists(paths->parentFolder);
-            createSizedFile(paths->entry, 0);
+        } else if (!tryFileAlone(*entry, parentPath)) {
+            makeSureDirectoryPathExists(mirrorParentFolder(m_mirrorRoot, parentPath));
+            createSizedFile(*entry, 0);
         }
     }
     m_ui.setEnabled(controls::kMirrorButton, true);
@@ -86,10 +86,10 @@ void MirrorWorkers::createPlaceholderFiles() const {
         if (isFolderRow(size)) {
             continue;
         }
-        const std::optional<MirrorPaths> paths =
-            mirrorPathsOf(m_mirrorRoot, m_ui.cellText(i - 1, kParentColumn), m_ui.cellText(i - 1, kNameColumn));
-        if (paths) {
-            createSizedFile(paths->entry, 0);
+        const std::optional<std::string> entry = mirrorEntryPath(
+            m_mirrorRoot, m_ui.cellText(i - 1, kParentColumn), m_ui.cellText(i - 1, kNameColumn));
+        if (entry) {
+            createSizedFile(*entry, 0);
         }
     }
 }

@@ -97,18 +97,30 @@ std::optional<std::string> gbkToUtf8(std::string_view gbk) {
     if (isAscii(gbk)) {
         return std::string(gbk);
     }
+    // Every host path goes through here: write straight into the result. A character takes at
+    // most three bytes in UTF-8 and at least one in GBK.
     const CodePage936& page = CodePage936::instance();
-    std::string utf8;
-    utf8.reserve(gbk.size() + gbk.size() / 2 + 4);
+    std::string utf8(gbk.size() * 3, '\0');
+    char* out = utf8.data();
     char16_t unit = 0;
     for (std::size_t i = 0; i < gbk.size();) {
         const std::size_t length = readGbk(page, gbk, i, unit);
         if (length == 0) {
             return std::nullopt;
         }
-        appendUtf8(utf8, unit);
         i += length;
+        if (unit < 0x80) {
+            *out++ = static_cast<char>(unit);
+        } else if (unit < 0x800) {
+            *out++ = static_cast<char>(0xC0 | (unit >> 6));
+            *out++ = static_cast<char>(0x80 | (unit & 0x3F));
+        } else {
+            *out++ = static_cast<char>(0xE0 | (unit >> 12));
+            *out++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (unit & 0x3F));
+        }
     }
+    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
     return utf8;
 }
 

@@ -1,8 +1,15 @@
 #include "ui/qt/WorkerWrites.h"
 
 #include <QMetaObject>
+#include <QTimer>
+
+#include <chrono>
 
 namespace lindquay {
+
+namespace {
+constexpr std::chrono::milliseconds kFrame(16);
+} // namespace
 
 WorkerWrites::WorkerWrites(ApplyCaption applyCaption, ApplyEnabled applyEnabled)
     : m_applyCaption(std::move(applyCaption)), m_applyEnabled(std::move(applyEnabled)) {}
@@ -30,7 +37,10 @@ void WorkerWrites::post(Write write) {
     }
     if (!m_flushQueued) {
         m_flushQueued = true;
-        QMetaObject::invokeMethod(this, [this] { flush(); }, Qt::QueuedConnection);
+        // Writes that arrive within one frame are drawn together.
+        QMetaObject::invokeMethod(
+            this, [this] { QTimer::singleShot(kFrame, this, [this] { flush(); }); },
+            Qt::QueuedConnection);
     }
 }
 
