@@ -1,5 +1,7 @@
 #pragma once
 
+#include "admin/ManagementPassword.h"
+#include "admin/RecordEditor.h"
 #include "app/Globals.h"
 #include "db/FileList.h"
 #include "mirror/MirrorWorkers.h"
@@ -51,6 +53,7 @@ public:
 
 private:
     MainWindow* createMainWindow();
+    QWidget* createRecordEditorWindow();
     void onMainWindowCreated();
     void bindMenuCommand(MainWindow& window, const char* caption, std::function<void()> handler);
 
@@ -58,6 +61,8 @@ private:
     std::unique_ptr<Globals> m_globals;
     QtUi m_ui;
     std::unique_ptr<FileList> m_fileList;
+    std::unique_ptr<ManagementPassword> m_password;
+    std::unique_ptr<RecordEditor> m_recordEditor;
     MirrorWorkers m_mirrorWorkers;
     TreeExport m_treeExport;
 };

@@ -3,6 +3,7 @@
 #include "ModalAnswerer.h"
 #include "SampleCache.h"
 #include "TempFolder.h"
+#include "WaitUntil.h"
 #include "ui/qt/MainWindow.h"
 
 #include <QAbstractItemModel>
@@ -169,7 +170,7 @@ TEST_F(ProgramTest, MirrorButtonBuildsTheMirrorOfTheLoadedListOnAWorker) {
     auto* mirrorButton = control<QPushButton>("按钮1");
     mirrorButton->click();
     EXPECT_FALSE(mirrorButton->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(mirrorButton->isEnabled(), 20000);
+    ASSERT_TRUE(test::waitUntil([&] { return mirrorButton->isEnabled(); }, 30000));
     EXPECT_EQ(control<QLabel>("标签2")->text(), QStringLiteral("400/400"));
 
     std::set<std::string> expected;
@@ -208,7 +209,7 @@ TEST_F(ProgramTest, ExitQuestionKeepsTheWindowOnCancelAndEndsOnOk) {
 
     boxes.then(ModalAnswerer::press(QMessageBox::Ok));
     window().close();
-    QTRY_VERIFY(program.mainWindow() == nullptr);
+    EXPECT_TRUE(test::waitUntil([&] { return program.mainWindow() == nullptr; }));
     EXPECT_FALSE(program.globals()->database.isOpen());
     EXPECT_TRUE(endedWith.empty()) << "the message loop ends the program, not endProgram";
 }

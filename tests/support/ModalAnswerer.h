@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -58,7 +59,8 @@ private:
     QTimer m_timer;
     std::deque<Answer> m_answers;
     QStringList m_seen;
-    QDialog* m_lastAnswered = nullptr;
+    // Boxes often reuse the address of the one before: only a box still alive counts as seen.
+    QPointer<QDialog> m_lastAnswered;
 };
 
 } // namespace lindquay::test
