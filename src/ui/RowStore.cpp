@@ -1,8 +1,15 @@
 #include "ui/RowStore.h"
 
+#include <memory>
 #include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace lindquay {
+
+namespace {
+constexpr std::size_t kFreeAloneFrom = 10000;
+} // namespace
 
 std::string RowStore::encode(const ListRow& row) {
     std::string encoded;
@@ -47,12 +54,19 @@ std::string RowStore::cellText(int row, int column) const {
 }
 
 void RowStore::clear() {
-    std::deque<std::string> old;
+    auto old = std::make_shared<std::deque<std::string>>();
     {
         std::unique_lock lock(m_mutex);
-        old.swap(m_rows);
+        old->swap(m_rows);
     }
-    // `old` is freed here, outside the lock, so that readers are not held up by it.
+    // Freeing a million rows takes tens of milliseconds: a thread of its own does that, so
+    // that neither readers nor the window wait for it. If no thread can start, it happens here.
+    if (old->size() >= kFreeAloneFrom) {
+        try {
+            std::thread([old] {}).detach();
+        } catch (const std::system_error&) {
+        }
+    }
 }
 
 int RowStore::append(std::vector<ListRow>&& rows) {
