@@ -92,25 +92,22 @@ TEST_F(BrokenCacheTest, DamagedFilesAreReportedAndLeftAsTheyWere) {
              writeSample(20000);
              fs::resize_file(file, fs::file_size(file) / 2);
          },
+         notOpen}, // the first step already meets the missing pages
+        {"one page in the middle overwritten with garbage",
+         [&] {
+             writeSample(20000);
+             std::string bytes = test::readFile(file);
+             const std::size_t page = bytes.size() / 4096 / 2 * 4096;
+             bytes.replace(page, 4096, std::string(4096, '\xA5'));
+             test::writeFile(file, bytes);
+         },
          [](const LoadResult& r) {
-             // Either the schema can't be read, or the walk stops at the damage and says so.
-             const bool stopped = std::any_of(r.log.begin(), r.log.end(), [](const std::string& l) {
-                 return l.starts_with("box 提示 16: 读取中断！错误内容提示");
-             });
-             EXPECT_TRUE(says(r.log, kNotOpen) || stopped);
+             // The rows before the damage are listed, and the walk stops there and says so.
+             EXPECT_TRUE(says(r.log, "box 提示 16: 读取中断！错误内容提示database disk image is malformed"));
+             EXPECT_GT(r.rows, 0u);
              EXPECT_LT(r.rows, 20000u);
              EXPECT_FALSE(says(r.log, kDone));
          }},
-        {"pages overwritten with garbage",
-         [&] {
-             writeSample(5000);
-             std::string bytes = test::readFile(file);
-             for (std::size_t i = 8192; i < bytes.size(); i += 4096) {
-                 bytes.replace(i + 10, 64, std::string(64, '\xA5'));
-             }
-             test::writeFile(file, bytes);
-         },
-         [](const LoadResult& r) { EXPECT_LE(r.rows, 5000u); }},
         {"no table cache_file", [&] { test::runSql(file.string(), "create table other(x)"); }, notOpen},
     };
     for (const auto& c : cases) {
