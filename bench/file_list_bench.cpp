@@ -8,9 +8,9 @@
 //
 // usage: bench_file_list [entries=1000000] [runs=5]
 #include "ChildMeasure.h"
+#include "OffscreenApplication.h"
 #include "SampleCache.h"
 #include "app/Program.h"
-#include "app/Translations.h"
 #include "text/Encoding.h"
 #include "ui/qt/MainWindow.h"
 
@@ -58,7 +58,8 @@ bench::Figures measureFloor(const std::string& databaseFile) {
     while (sqlite3_step(statement) == SQLITE_ROW) {
         std::array<std::string, 3>& row = rows.emplace_back();
         for (std::size_t c = 0; c < 3; ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, columns[c]));
+            const auto* text =
+                reinterpret_cast<const char*>(sqlite3_column_text(statement, columns[c]));
             row[c] = text != nullptr ? utf8ToGbk(text).value_or(std::string()) : std::string();
         }
     }
@@ -68,14 +69,10 @@ bench::Figures measureFloor(const std::string& databaseFile) {
 }
 
 bench::Figures measureWindow(const std::filesystem::path& runDirectory, bool load) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "bench_file_list";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    installChineseTranslations(application);
+    const bench::OffscreenApplication application;
     std::filesystem::current_path(runDirectory);
-    Program program({utf8ToGbk(runDirectory.string()).value(), [](int code) { std::_Exit(code); }, ""});
+    Program program(
+        {utf8ToGbk(runDirectory.string()).value(), [](int code) { std::_Exit(code); }, ""});
     program.start();
     MainWindow* window = program.mainWindow();
     if (!load) {
@@ -91,7 +88,8 @@ bench::Figures measureWindow(const std::filesystem::path& runDirectory, bool loa
     QTimer ticker;
     ticker.setInterval(5);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
-        longestGapMs = std::max(longestGapMs, static_cast<double>(sinceLastTick.nsecsElapsed()) / 1e6);
+        longestGapMs =
+            std::max(longestGapMs, static_cast<double>(sinceLastTick.nsecsElapsed()) / 1e6);
         sinceLastTick.restart();
         ++ticks;
     });
@@ -141,7 +139,8 @@ int main(int argc, char* argv[]) {
         const bench::Figures written = bench::measureInChild([&] {
             sample::TreeShape shape;
             shape.entries = entries;
-            const auto error = sample::writeCacheDatabase(databaseFile, sample::generateTree(shape));
+            const auto error =
+                sample::writeCacheDatabase(databaseFile, sample::generateTree(shape));
             return bench::Figures{{"ok", error ? 0.0 : 1.0}};
         });
         if (written.count("ok") == 0 || written.at("ok") != 1.0) {

@@ -3,9 +3,9 @@
 // a 5 ms timer unserved (how long input would wait) and the resident memory after each phase.
 //
 // usage: bench_load [entries=1000000] [folder=/dev/shm/lindquay-bench-load]
+#include "OffscreenApplication.h"
 #include "SampleCache.h"
 #include "app/Program.h"
-#include "app/Translations.h"
 #include "text/Encoding.h"
 #include "ui/qt/MainWindow.h"
 
@@ -33,7 +33,8 @@ double residentMib() {
     long pages = 0;
     long resident = 0;
     statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+           (1024.0 * 1024.0);
 }
 
 } // namespace
@@ -46,14 +47,13 @@ int main(int argc, char* argv[]) {
     {
         sample::TreeShape shape;
         shape.entries = entries;
-        if (sample::writeCacheDatabase((run / "BaiduYunCacheFileV0.db").string(), sample::generateTree(shape))) {
+        if (sample::writeCacheDatabase((run / "BaiduYunCacheFileV0.db").string(),
+                                       sample::generateTree(shape))) {
             return 1;
         }
     }
     fs::current_path(run);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    installChineseTranslations(application);
+    const bench::OffscreenApplication application;
     Program program({utf8ToGbk(run.string()).value(), [](int code) { std::_Exit(code); }, ""});
     program.start();
     MainWindow* window = program.mainWindow();
@@ -86,8 +86,9 @@ int main(int argc, char* argv[]) {
     boxes.start();
 
     const auto phase = [&](const char* name) {
-        std::printf("%-34s at %7.2f s  resident %7.1f MiB  longest input gap so far %6.1f ms\n", name,
-                    static_cast<double>(clock.elapsed()) / 1000.0, residentMib(), longestGapMs);
+        std::printf("%-34s at %7.2f s  resident %7.1f MiB  longest input gap so far %6.1f ms\n",
+                    name, static_cast<double>(clock.elapsed()) / 1000.0, residentMib(),
+                    longestGapMs);
         std::fflush(stdout);
     };
     readButton->click();
@@ -117,7 +118,8 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     phase("mirror worker finished");
     std::size_t made = 0;
-    for (auto it = fs::recursive_directory_iterator(run / "网盘本地镜像"); it != fs::recursive_directory_iterator(); ++it) {
+    for (auto it = fs::recursive_directory_iterator(run / "网盘本地镜像");
+         it != fs::recursive_directory_iterator(); ++it) {
         ++made;
     }
     std::printf("boxes answered: %d; the mirror holds %zu entries\n", answered, made);

@@ -9,8 +9,8 @@
 //
 // usage: bench_mirror <lindquay-tree> [entries=1000000] [runs=3] [folders...]
 #include "ChildMeasure.h"
+#include "OffscreenApplication.h"
 #include "SampleCache.h"
-#include "app/Translations.h"
 #include "mirror/MirrorWorkers.h"
 #include "text/Encoding.h"
 #include "ui/ControlNames.h"
@@ -55,7 +55,8 @@ bench::Figures measureFloor(const fs::path& root, int count) {
         path = prefix;
         path += entry.parentPath;
         path += entry.serverFilename;
-        std::replace(path.begin() + static_cast<std::ptrdiff_t>(prefix.size()), path.end(), '\\', '/');
+        std::replace(path.begin() + static_cast<std::ptrdiff_t>(prefix.size()), path.end(), '\\',
+                     '/');
         if (entry.isFolder) {
             mkdir(path.c_str(), 0777);
         } else {
@@ -70,12 +71,7 @@ bench::Figures measureFloor(const fs::path& root, int count) {
 
 bench::Figures measureMirrorTree(const fs::path& root, int count) {
     const std::vector<sample::CacheEntry> entries = entriesOf(count);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "bench_mirror";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    installChineseTranslations(application);
+    const bench::OffscreenApplication application;
 
     QtUi ui;
     ui.bindWindow(WindowId::Main, {[&ui] { return new MainWindow(ui.listModel()); }, {}});
@@ -139,7 +135,8 @@ int main(int argc, char* argv[]) {
         bases.emplace_back(argv[i]);
     }
     if (bases.empty()) {
-        bases = {fs::temp_directory_path() / "lindquay-bench-mirror", "/dev/shm/lindquay-bench-mirror"};
+        bases = {fs::temp_directory_path() / "lindquay-bench-mirror",
+                 "/dev/shm/lindquay-bench-mirror"};
     }
 
     for (const fs::path& base : bases) {
@@ -151,8 +148,10 @@ int main(int argc, char* argv[]) {
             floor.push_back(bench::measureInChild([&] { return measureFloor(root, count); }));
             fresh(root);
             mirror.push_back(bench::measureInChild([&] { return measureMirrorTree(root, count); }));
-            ours.push_back(measureCommand(quoted(treeProgram) + " " + quoted(root.string()) + " > " + quoted(listing)));
-            theirs.push_back(measureCommand("tree -a " + quoted(root.string()) + " > " + quoted(listing)));
+            ours.push_back(measureCommand(quoted(treeProgram) + " " + quoted(root.string()) +
+                                          " > " + quoted(listing)));
+            theirs.push_back(
+                measureCommand("tree -a " + quoted(root.string()) + " > " + quoted(listing)));
         }
         fs::remove_all(base);
         std::printf("mirror of %d entries in %s\n", count, base.c_str());

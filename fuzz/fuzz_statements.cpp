@@ -37,9 +37,11 @@ sqlite3* openDatabase() {
 // Every row of the three tables but the one the statement may change, as one text.
 std::string otherRows(sqlite3* db, const char* table, long long keptId) {
     std::string rows;
-    for (const std::string& sql : {std::string("select * from ") + table + " where ID <> " + std::to_string(keptId),
-                                  std::string("select * from cache_file"),
-                                  std::string(std::string(table) == "员工" ? "select * from 系统" : "select * from 员工")}) {
+    for (const std::string& sql :
+         {std::string("select * from ") + table + " where ID <> " + std::to_string(keptId),
+          std::string("select * from cache_file"),
+          std::string(std::string(table) == "员工" ? "select * from 系统"
+                                                   : "select * from 员工")}) {
         sqlite3_stmt* statement = nullptr;
         sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr);
         while (sqlite3_step(statement) == SQLITE_ROW) {
@@ -98,8 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             parts[field].push_back(static_cast<char>(data[i]));
         }
     }
-    const EmployeeFields fields{parts[0], parts[1], parts[2], parts[3], parts[4],
-                                parts[5], parts[6], parts[7]};
+    const EmployeeFields fields{parts[0], parts[1], parts[2], parts[3],
+                                parts[4], parts[5], parts[6], parts[7]};
     const std::string& id = parts[8];
     runOnce(db, employeeUpdateStatement(fields, id), "员工", id);
     runOnce(db, employeeInsertStatement(fields), "员工", id);

@@ -28,7 +28,8 @@ bool isCanonicalBmpUtf8(std::string_view text) {
         } else if (b >= 0xC2 && b < 0xE0 && cont(1)) {
             i += 2;
         } else if ((b & 0xF0) == 0xE0 && cont(1) && cont(2)) {
-            const unsigned unit = ((b & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F);
+            const unsigned unit =
+                ((b & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F);
             if (unit < 0x800 || (unit >= 0xD800 && unit < 0xE000)) {
                 return false;
             }
@@ -43,7 +44,10 @@ bool isCanonicalBmpUtf8(std::string_view text) {
 bool isUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : 0;
+        const std::size_t length = b < 0x80             ? 1
+                                   : (b & 0xE0) == 0xC0 ? 2
+                                   : (b & 0xF0) == 0xE0 ? 3
+                                                        : 0;
         if (length == 0 || i + length > text.size()) {
             return false;
         }

@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
     if (argc > 3) {
         shape.seed = static_cast<std::uint32_t>(std::strtoul(argv[3], nullptr, 10));
     }
-    const auto error = lindquay::sample::writeCacheDatabase(argv[1], lindquay::sample::generateTree(shape));
+    const auto error =
+        lindquay::sample::writeCacheDatabase(argv[1], lindquay::sample::generateTree(shape));
     if (error) {
         std::fprintf(stderr, "%s: %s\n", argv[1], error->c_str());
         return 1;

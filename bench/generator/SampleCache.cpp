@@ -8,13 +8,14 @@
 namespace lindquay::sample {
 namespace {
 
-constexpr std::array kFolderWords = {"文档",   "照片",   "工作",    "项目", "备份",     "音乐",
-                                     "视频",   "学习资料", "我的资源", "apps", "photos",  "backup",
-                                     "2024年", "合同",   "旅行",    "code", "电子书",   "课件"};
-constexpr std::array kFileWords = {"报告",  "会议纪要", "IMG",    "笔记", "readme", "发票",
-                                   "简历",  "data",    "演示文稿", "歌曲", "截图",   "setup",
-                                   "计划书", "notes",  "合影",   "扫描件"};
-constexpr std::array kExtensions = {".pdf", ".jpg", ".docx", ".txt", ".mp3", ".xlsx", ".zip", ".mp4", ".png"};
+constexpr std::array kFolderWords = {"文档",   "照片",     "工作",     "项目", "备份",   "音乐",
+                                     "视频",   "学习资料", "我的资源", "apps", "photos", "backup",
+                                     "2024年", "合同",     "旅行",     "code", "电子书", "课件"};
+constexpr std::array kFileWords = {"报告",   "会议纪要", "IMG",      "笔记",  "readme", "发票",
+                                   "简历",   "data",     "演示文稿", "歌曲",  "截图",   "setup",
+                                   "计划书", "notes",    "合影",     "扫描件"};
+constexpr std::array kExtensions = {".pdf",  ".jpg", ".docx", ".txt", ".mp3",
+                                    ".xlsx", ".zip", ".mp4",  ".png"};
 
 struct Folder {
     std::string path; // "\a\b" with no trailing backslash; empty for the root
@@ -23,7 +24,9 @@ struct Folder {
 
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr); }
+    Statement(sqlite3* db, const char* sql) {
+        sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr);
+    }
     ~Statement() { sqlite3_finalize(m_statement); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -122,18 +125,22 @@ std::optional<std::string> writeCacheDatabase(const std::string& path,
         std::mt19937 random(7);
         std::int64_t fsId = 100'000'000'000;
         for (const CacheEntry& entry : entries) {
-            const std::int64_t mtime = 1'600'000'000 + static_cast<std::int64_t>(random() % 100'000'000);
-            sqlite3_bind_text(insert.get(), 1, std::to_string(fsId++).c_str(), -1, SQLITE_TRANSIENT);
+            const std::int64_t mtime =
+                1'600'000'000 + static_cast<std::int64_t>(random() % 100'000'000);
+            sqlite3_bind_text(insert.get(), 1, std::to_string(fsId++).c_str(), -1,
+                              SQLITE_TRANSIENT);
             sqlite3_bind_text(insert.get(), 2, entry.parentPath.c_str(), -1, SQLITE_STATIC);
             sqlite3_bind_text(insert.get(), 3, entry.serverFilename.c_str(), -1, SQLITE_STATIC);
             sqlite3_bind_int64(insert.get(), 4, entry.isFolder ? 0 : entry.fileSize);
             if (entry.isFolder) {
                 sqlite3_bind_null(insert.get(), 5);
             } else {
-                sqlite3_bind_text(insert.get(), 5, randomHex(random, 32).c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(insert.get(), 5, randomHex(random, 32).c_str(), -1,
+                                  SQLITE_TRANSIENT);
             }
             sqlite3_bind_int(insert.get(), 6, entry.isFolder ? 1 : 0);
-            sqlite3_bind_int(insert.get(), 7, entry.isFolder ? 6 : 1 + static_cast<int>(random() % 7));
+            sqlite3_bind_int(insert.get(), 7,
+                             entry.isFolder ? 6 : 1 + static_cast<int>(random() % 7));
             sqlite3_bind_int64(insert.get(), 8, mtime);
             sqlite3_bind_int64(insert.get(), 9, mtime);
             if (sqlite3_step(insert.get()) != SQLITE_DONE) {

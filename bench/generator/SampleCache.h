@@ -11,9 +11,9 @@
 namespace lindquay::sample {
 
 struct CacheEntry {
-    std::string parentPath;     // starts and ends with a backslash
+    std::string parentPath; // starts and ends with a backslash
     std::string serverFilename;
-    std::int64_t fileSize = 0;  // 0 for a folder
+    std::int64_t fileSize = 0; // 0 for a folder
     bool isFolder = false;
 };
 

@@ -91,8 +91,8 @@ Statement employeeInsertStatement(const EmployeeFields& fields) {
     }
     return gbk("insert into 员工 (姓名,性别,职务,图片,好评,差评,一般,简介) values('") +
            quoteText(fields.name) + "','" + quoteText(fields.sex) + "','" + quoteText(fields.post) +
-           "','" + quoteText(fields.picture) + "'," + fields.praise + "," + fields.complaints + "," +
-           fields.neutral + ",'" + quoteText(fields.profile) + "')";
+           "','" + quoteText(fields.picture) + "'," + fields.praise + "," + fields.complaints +
+           "," + fields.neutral + ",'" + quoteText(fields.profile) + "')";
 }
 
 } // namespace lindquay

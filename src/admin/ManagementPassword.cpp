@@ -40,14 +40,22 @@ std::optional<std::string> ManagementPassword::readStoredPassword() {
     return stored;
 }
 
-void ManagementPassword::onEnterManagement() {
-    const std::string entered = askPassword("请输入管理密码");
+std::optional<bool> ManagementPassword::askAndCompare(const char* promptUtf8) {
+    const std::string entered = askPassword(promptUtf8);
     m_ui.clearRows();
     const std::optional<std::string> stored = readStoredPassword();
     if (!stored) {
+        return std::nullopt;
+    }
+    return *stored == entered; // byte for byte: case and blanks count
+}
+
+void ManagementPassword::onEnterManagement() {
+    const std::optional<bool> matches = askAndCompare("请输入管理密码");
+    if (!matches) {
         return;
     }
-    if (*stored != entered) {
+    if (!*matches) {
         m_ui.messageBox(gbk("密码错误！"), MessageBoxStyle::kStop, gbk("'提示"));
         return;
     }
@@ -58,13 +66,11 @@ void ManagementPassword::onEnterManagement() {
 }
 
 void ManagementPassword::onChangePassword() {
-    const std::string oldPassword = askPassword("请输入原始密码");
-    m_ui.clearRows();
-    const std::optional<std::string> stored = readStoredPassword();
-    if (!stored) {
+    const std::optional<bool> matches = askAndCompare("请输入原始密码");
+    if (!matches) {
         return;
     }
-    if (*stored != oldPassword) {
+    if (!*matches) {
         m_ui.messageBox(gbk("原始密码错误~"), MessageBoxStyle::kInformation, gbk("提示"));
         return;
     }

@@ -23,6 +23,9 @@ private:
     // the user, when the table cannot be read.
     std::optional<std::string> readStoredPassword();
     std::string askPassword(const char* promptUtf8);
+    // Asks for a password in a masked box (a cancel counts as an empty entry), empties the
+    // list, and compares the entry with the stored password; nullopt when it can't be read.
+    std::optional<bool> askAndCompare(const char* promptUtf8);
 
     UiPort& m_ui;
     SqliteDB& m_database;

@@ -15,8 +15,8 @@ namespace {
 
 // The editor's fields in the order of the record buffer's slots.
 constexpr Control kFieldOfSlot[EditorState::kRecordSlots] = {
-    controls::kEditorId,     controls::kEditorName,       controls::kEditorSex,
-    controls::kEditorPost,   controls::kEditorPicture,    controls::kEditorPraise,
+    controls::kEditorId,         controls::kEditorName,    controls::kEditorSex,
+    controls::kEditorPost,       controls::kEditorPicture, controls::kEditorPraise,
     controls::kEditorComplaints, controls::kEditorNeutral, controls::kEditorProfile,
 };
 
@@ -137,10 +137,10 @@ void RecordEditor::storePicture() {
 }
 
 EmployeeFields RecordEditor::readFields() const {
-    return {m_ui.editText(controls::kEditorName),       m_ui.editText(controls::kEditorSex),
-            m_ui.editText(controls::kEditorPost),       m_ui.editText(controls::kEditorPicture),
-            m_ui.editText(controls::kEditorPraise),     m_ui.editText(controls::kEditorComplaints),
-            m_ui.editText(controls::kEditorNeutral),    m_ui.editText(controls::kEditorProfile)};
+    return {m_ui.editText(controls::kEditorName),    m_ui.editText(controls::kEditorSex),
+            m_ui.editText(controls::kEditorPost),    m_ui.editText(controls::kEditorPicture),
+            m_ui.editText(controls::kEditorPraise),  m_ui.editText(controls::kEditorComplaints),
+            m_ui.editText(controls::kEditorNeutral), m_ui.editText(controls::kEditorProfile)};
 }
 
 void RecordEditor::updateEmployeeRecord() {
@@ -164,7 +164,8 @@ void RecordEditor::insertEmployeeRecord() {
     execute(std::get<std::string>(statement), "添加成功！", true);
 }
 
-void RecordEditor::execute(const std::string& statement, const char* successUtf8, bool closeEditor) {
+void RecordEditor::execute(const std::string& statement, const char* successUtf8,
+                           bool closeEditor) {
     if (!m_database.execute(statement)) {
         showFailure(m_database.errorText());
         return;

@@ -31,12 +31,13 @@ Program::Program(Setup setup)
     m_password = std::make_unique<ManagementPassword>(m_ui, m_globals->database, *m_fileList);
     m_recordEditor = std::make_unique<RecordEditor>(m_ui, m_globals->database, *m_fileList,
                                                     m_globals->editor, m_setup.runDirectory);
-    m_ui.bindWindow(WindowId::Main, {[this] { return createMainWindow(); },
-                                     [this] { onMainWindowCreated(); }});
+    m_ui.bindWindow(WindowId::Main,
+                    {[this] { return createMainWindow(); }, [this] { onMainWindowCreated(); }});
     m_ui.bindWindow(WindowId::RecordEditor, {[this] { return createRecordEditorWindow(); },
                                              [this] { m_recordEditor->onEditorCreated(); }});
-    m_ui.setDropHandler(WindowId::RecordEditor,
-                        [this](const std::string& files) { m_recordEditor->onFilesDropped(files); });
+    m_ui.setDropHandler(WindowId::RecordEditor, [this](const std::string& files) {
+        m_recordEditor->onFilesDropped(files);
+    });
 }
 
 Program::~Program() {

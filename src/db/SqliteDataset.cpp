@@ -68,7 +68,8 @@ std::string SqliteDataset::readText(std::string_view columnName) {
     if (index < 0) {
         return {};
     }
-    const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(m_statement.get(), index));
+    const auto* value =
+        reinterpret_cast<const char*>(sqlite3_column_text(m_statement.get(), index));
     if (value == nullptr) {
         return {};
     }

@@ -51,8 +51,8 @@ public:
         for (std::size_t i = 0; i < folders.size(); ++i) {
             const bool last = i + 1 == folders.size();
             line(indent, last ? kLastBranch : kBranch, folders[i]);
-            const int child = openat(folder, folders[i].c_str(),
-                                     O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            const int child =
+                openat(folder, folders[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (child >= 0) {
                 indent.append(last ? kBlank : kContinues);
                 this->folder(child, indent);
@@ -63,7 +63,8 @@ public:
     }
 
 private:
-    static void read(int folder, std::vector<std::string>& files, std::vector<std::string>& folders) {
+    static void read(int folder, std::vector<std::string>& files,
+                     std::vector<std::string>& folders) {
         const int listing = dup(folder);
         DIR* entries = listing >= 0 ? fdopendir(listing) : nullptr;
         if (entries == nullptr) {

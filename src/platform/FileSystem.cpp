@@ -34,7 +34,8 @@ void removeContents(int folder) {
         if (unlinkat(folder, entry->d_name, 0) == 0) {
             continue;
         }
-        const int child = openat(folder, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int child =
+            openat(folder, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (child >= 0) {
             removeContents(child);
             unlinkat(folder, entry->d_name, AT_REMOVEDIR);
@@ -130,7 +131,8 @@ bool makeSureDirectoryPathExists(std::string_view path) {
     if (errno != ENOENT) {
         return false;
     }
-    for (std::size_t cut = folder.find('/', 1); cut != std::string::npos; cut = folder.find('/', cut + 1)) {
+    for (std::size_t cut = folder.find('/', 1); cut != std::string::npos;
+         cut = folder.find('/', cut + 1)) {
         if (folder[cut - 1] != '/') {
             makeFolder(folder.substr(0, cut));
         }

@@ -61,8 +61,8 @@ CodePage936::CodePage936() {
         if (bytes.size() == 1) {
             m_encode[unit] = static_cast<unsigned char>(bytes[0]);
         } else if (bytes.size() == 2) {
-            m_encode[unit] = static_cast<std::uint16_t>((static_cast<unsigned char>(bytes[0]) << 8) |
-                                                        static_cast<unsigned char>(bytes[1]));
+            m_encode[unit] = static_cast<std::uint16_t>(
+                (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]));
         }
     }
 }

@@ -4,8 +4,7 @@ namespace lindquay {
 namespace {
 
 // Calls `visit(offset)` for the first byte of every character; stops when it returns true.
-template <typename Visit>
-std::size_t forEachCharacter(std::string_view text, Visit visit) {
+template <typename Visit> std::size_t forEachCharacter(std::string_view text, Visit visit) {
     for (std::size_t i = 0; i < text.size(); i += isLeadByte(text[i]) ? 2 : 1) {
         if (visit(i)) {
             return i;
@@ -17,8 +16,8 @@ std::size_t forEachCharacter(std::string_view text, Visit visit) {
 } // namespace
 
 int findText(std::string_view text, std::string_view part) {
-    const std::size_t found = forEachCharacter(
-        text, [&](std::size_t i) { return text.substr(i, part.size()) == part; });
+    const std::size_t found =
+        forEachCharacter(text, [&](std::size_t i) { return text.substr(i, part.size()) == part; });
     if (found == std::string_view::npos) {
         return part.empty() ? 1 : -1;
     }

@@ -41,7 +41,8 @@ std::size_t readUtf8(std::string_view utf8, std::size_t i, char16_t& unit) {
     }
     if ((lead & 0xF0) == 0xE0 && i + 2 < utf8.size() && isContinuation(at(1)) &&
         isContinuation(at(2))) {
-        unit = static_cast<char16_t>(((lead & 0x0F) << 12) | ((at(1) & 0x3F) << 6) | (at(2) & 0x3F));
+        unit =
+            static_cast<char16_t>(((lead & 0x0F) << 12) | ((at(1) & 0x3F) << 6) | (at(2) & 0x3F));
         return 3;
     }
     return 0;

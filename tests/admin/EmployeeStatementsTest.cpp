@@ -12,11 +12,13 @@ namespace {
 
 std::string statementOf(const Statement& statement) {
     const auto* text = std::get_if<std::string>(&statement);
-    return text != nullptr ? gbkToUtf8Lossy(*text) : "refused: " + gbkToUtf8Lossy(std::get<Refusal>(statement).reason);
+    return text != nullptr ? gbkToUtf8Lossy(*text)
+                           : "refused: " + gbkToUtf8Lossy(std::get<Refusal>(statement).reason);
 }
 
 EmployeeFields fieldsOf(const std::string& name, const std::string& praise = "0") {
-    return {gbk(name), gbk("男"), gbk("经理"), gbk("Image\\" + name + ".jpg"), praise, "0", "0", gbk("暂无介绍")};
+    return {gbk(name), gbk("男"), gbk("经理"), gbk("Image\\" + name + ".jpg"),
+            praise,    "0",       "0",         gbk("暂无介绍")};
 }
 
 TEST(EmployeeStatementsTest, InsertJoinsItsPiecesExactly) {
@@ -36,10 +38,10 @@ TEST(EmployeeStatementsTest, NumbersMustBePlainAndEmptyOnesAreLeftForSqlite) {
         std::string text;
         bool plain;
     };
-    const Case cases[] = {{"0", true},     {"12", true},      {"-3", true},    {"4.5", true},
-                          {"", false},     {"1 or 1=1", false}, {"0,姓名='x'", false}, {"1;", false},
-                          {"-", false},    {"1.", false},     {".5", false},   {" 1", false},
-                          {"0x10", false}, {"1e3", false},    {"１", false}};
+    const Case cases[] = {
+        {"0", true},         {"12", true},          {"-3", true},    {"4.5", true},  {"", false},
+        {"1 or 1=1", false}, {"0,姓名='x'", false}, {"1;", false},   {"-", false},   {"1.", false},
+        {".5", false},       {" 1", false},         {"0x10", false}, {"1e3", false}, {"１", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(isPlainNumber(gbk(c.text)), c.plain);
@@ -48,28 +50,32 @@ TEST(EmployeeStatementsTest, NumbersMustBePlainAndEmptyOnesAreLeftForSqlite) {
     EXPECT_EQ(statementOf(employeeDeleteStatement("1 or 1=1")), "refused: ID只能填写数字");
     EXPECT_EQ(statementOf(employeeUpdateStatement(fieldsOf("x", "0,姓名='x'"), "1")),
               "refused: 好评只能填写数字");
-    EXPECT_EQ(statementOf(employeeUpdateStatement(fieldsOf("x"), "2 or 1=1")), "refused: ID只能填写数字");
+    EXPECT_EQ(statementOf(employeeUpdateStatement(fieldsOf("x"), "2 or 1=1")),
+              "refused: ID只能填写数字");
 }
 
 // Every text a user may type leaves exactly one statement that changes the named record only.
 TEST(EmployeeStatementsTest, HostileTextsChangeOnlyTheNamedRecord) {
     test::TempFolder folder;
     const std::string file = folder.hostPath("cache.db");
-    const char* hostile[] = {"a'b", "x'; drop table 员工; --", "'", "''", "1 or 1=1",
-                             "0,姓名='x'", "');delete from 员工;--", "\\'", "張'\"`"};
+    const char* hostile[] = {"a'b",        "x'; drop table 员工; --", "'",   "''",    "1 or 1=1",
+                             "0,姓名='x'", "');delete from 员工;--",  "\\'", "張'\"`"};
     for (const char* text : hostile) {
         SCOPED_TRACE(text);
         std::remove(file.c_str());
-        test::runSql(file, "create table 员工 (ID integer primary key, 姓名, 性别, 职务, 图片, 好评, "
-                           "差评, 一般, 简介); insert into 员工 (姓名) values ('甲'), ('乙'), ('丙')");
+        test::runSql(file,
+                     "create table 员工 (ID integer primary key, 姓名, 性别, 职务, 图片, 好评, "
+                     "差评, 一般, 简介); insert into 员工 (姓名) values ('甲'), ('乙'), ('丙')");
         EmployeeFields fields{gbk(text), gbk(text), gbk(text), gbk(text), "1", "2", "3", gbk(text)};
-        for (const Statement& statement : {employeeUpdateStatement(fields, "2"), employeeInsertStatement(fields)}) {
+        for (const Statement& statement :
+             {employeeUpdateStatement(fields, "2"), employeeInsertStatement(fields)}) {
             const std::string utf8 = gbkToUtf8(std::get<std::string>(statement)).value();
             sqlite3* db = nullptr;
             ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
             sqlite3_stmt* prepared = nullptr;
             const char* tail = nullptr;
-            ASSERT_EQ(sqlite3_prepare_v2(db, utf8.c_str(), -1, &prepared, &tail), SQLITE_OK) << utf8;
+            ASSERT_EQ(sqlite3_prepare_v2(db, utf8.c_str(), -1, &prepared, &tail), SQLITE_OK)
+                << utf8;
             EXPECT_STREQ(tail, "") << "one statement only";
             EXPECT_EQ(sqlite3_step(prepared), SQLITE_DONE);
             sqlite3_finalize(prepared);

@@ -19,10 +19,12 @@ using Log = std::vector<std::string>;
 class ManagementPasswordTest : public testing::Test {
 protected:
     void makeCache(const std::string& systemRows) {
-        test::runSql(databaseFile,
-                     "create table cache_file (ID integer primary key, parent_path, server_filename, "
-                     "file_size); insert into cache_file values (1, '\\', 'a.txt', 3);"
-                     "create table 系统 (ID integer primary key, 管理密码);" + systemRows);
+        test::runSql(
+            databaseFile,
+            "create table cache_file (ID integer primary key, parent_path, server_filename, "
+            "file_size); insert into cache_file values (1, '\\', 'a.txt', 3);"
+            "create table 系统 (ID integer primary key, 管理密码);" +
+                systemRows);
         ASSERT_TRUE(db.open(cacheDatabasePath(runDirectory.programPath()), false));
     }
     std::string storedPassword() {
@@ -41,9 +43,14 @@ protected:
 };
 
 const std::string kAsk = "input 提示: 请输入管理密码 (masked)";
-const Log kLoaded = {"show page 2", "show page 3", "clear rows", "status 1: 1",
-                     "caption 按钮4: 读取百度云数据库", "box 信息： 0: 读取完毕可以其他操作！",
-                     "enable 按钮3", "enable 按钮1"};
+const Log kLoaded = {"show page 2",
+                     "show page 3",
+                     "clear rows",
+                     "status 1: 1",
+                     "caption 按钮4: 读取百度云数据库",
+                     "box 信息： 0: 读取完毕可以其他操作！",
+                     "enable 按钮3",
+                     "enable 按钮1"};
 
 TEST_F(ManagementPasswordTest, EnterComparesByteForByte) {
     struct Case {

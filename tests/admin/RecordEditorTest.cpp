@@ -21,13 +21,14 @@ using Log = std::vector<std::string>;
 class RecordEditorTest : public testing::Test {
 protected:
     RecordEditorTest() {
-        test::runSql(databaseFile,
-                     "create table cache_file (ID integer primary key, parent_path, server_filename, "
-                     "file_size); insert into cache_file values (1, '\\', 'a', 1), (2, '\\', 'b', 2),"
-                     "(3, '\\docs\\', '报告.pdf', 1024);"
-                     "create table 员工 (ID integer primary key autoincrement, 姓名, 性别, 职务, 图片, "
-                     "好评, 差评, 一般, 简介);"
-                     "insert into 员工 (姓名, 好评) values ('甲', 1), ('乙', 2), ('丙', 3)");
+        test::runSql(
+            databaseFile,
+            "create table cache_file (ID integer primary key, parent_path, server_filename, "
+            "file_size); insert into cache_file values (1, '\\', 'a', 1), (2, '\\', 'b', 2),"
+            "(3, '\\docs\\', '报告.pdf', 1024);"
+            "create table 员工 (ID integer primary key autoincrement, 姓名, 性别, 职务, 图片, "
+            "好评, 差评, 一般, 简介);"
+            "insert into 员工 (姓名, 好评) values ('甲', 1), ('乙', 2), ('丙', 3)");
         fs::create_directory(runDirectory.path() / "Image");
         EXPECT_TRUE(db.open(cacheDatabasePath(runDirectory.programPath()), false));
         ui.setRows({{"\\", "a", "1"}, {"\\", "b", "2"}, {"\\docs\\", "报告.pdf", "1024"}});
@@ -35,11 +36,16 @@ protected:
 
     // The fields as a freshly made editor window holds them.
     void setStoredFields() {
-        for (const auto& [control, text] : std::vector<std::pair<Control, std::string>>{
-                 {controls::kEditorId, ""}, {controls::kEditorName, ""}, {controls::kEditorSex, ""},
-                 {controls::kEditorPost, ""}, {controls::kEditorPicture, "0"},
-                 {controls::kEditorPraise, "0"}, {controls::kEditorComplaints, "0"},
-                 {controls::kEditorNeutral, "0"}, {controls::kEditorProfile, "暂无介绍"}}) {
+        for (const auto& [control, text] :
+             std::vector<std::pair<Control, std::string>>{{controls::kEditorId, ""},
+                                                          {controls::kEditorName, ""},
+                                                          {controls::kEditorSex, ""},
+                                                          {controls::kEditorPost, ""},
+                                                          {controls::kEditorPicture, "0"},
+                                                          {controls::kEditorPraise, "0"},
+                                                          {controls::kEditorComplaints, "0"},
+                                                          {controls::kEditorNeutral, "0"},
+                                                          {controls::kEditorProfile, "暂无介绍"}}) {
             ui.setEditText(control, gbk(text));
         }
     }
@@ -49,7 +55,8 @@ protected:
         cursor.isOpen();
         for (cursor.next(); !cursor.isEnd(); cursor.next()) {
             std::string row;
-            for (const char* column : {"ID", "姓名", "性别", "职务", "图片", "好评", "差评", "一般", "简介"}) {
+            for (const char* column :
+                 {"ID", "姓名", "性别", "职务", "图片", "好评", "差评", "一般", "简介"}) {
                 row += (row.empty() ? "" : "|") + gbkToUtf8Lossy(cursor.readText(gbk(column)));
             }
             rows.push_back(row);
@@ -81,7 +88,8 @@ TEST_F(RecordEditorTest, AddingWritesTheRecordCopiesThePictureAndClosesTheEditor
     EXPECT_EQ(test::readFile(runDirectory.path() / "Image" / "张三.jpg"), "JPEG");
     const Log log = ui.log();
     EXPECT_EQ(Log(log.begin(), log.begin() + 4),
-              (Log{"load editor", "caption editor: 新增用户", "caption 按钮_确定: 添加", "drop target editor"}));
+              (Log{"load editor", "caption editor: 新增用户", "caption 按钮_确定: 添加",
+                   "drop target editor"}));
     EXPECT_EQ(log[4], "box 提示 64: 添加成功！");
     EXPECT_EQ(log[5], "clear rows") << "the list is loaded again";
     EXPECT_EQ(log.back(), "destroy editor");
@@ -114,9 +122,11 @@ TEST_F(RecordEditorTest, ModifyingChangesOnlyTheNamedRecord) {
     ui.setEditText(controls::kEditorName, gbk("x'; delete from 员工; --"));
     ui.setEditText(controls::kEditorPraise, "9");
     editor.onConfirmClicked();
-    EXPECT_EQ(employees(), (std::vector<std::string>{
-                               "1|甲||||1|||", "2|x'; delete from 员工; --|||Image\\x'; delete from 员工; --.jpg|9|0|0|暂无介绍",
-                               "3|丙||||3|||"}));
+    EXPECT_EQ(employees(),
+              (std::vector<std::string>{
+                  "1|甲||||1|||",
+                  "2|x'; delete from 员工; --|||Image\\x'; delete from 员工; --.jpg|9|0|0|暂无介绍",
+                  "3|丙||||3|||"}));
     EXPECT_EQ(ui.log().back(), "destroy editor");
 }
 
@@ -158,7 +168,8 @@ TEST_F(RecordEditorTest, DeletingAsksThenRemovesOnlyTheSelectedRecord) {
     ui.clearLog();
     ui.selected = -1;
     editor.onDeleteRecord();
-    EXPECT_EQ(ui.log(), (Log{"box 提示 33: 你确定要删除吗？", "box 提示 16: 操作失败！错误内容提示incomplete input"}));
+    EXPECT_EQ(ui.log(), (Log{"box 提示 33: 你确定要删除吗？",
+                             "box 提示 16: 操作失败！错误内容提示incomplete input"}));
 
     ui.clearLog();
     ui.setRows({{"\\", "a", "1"}});
@@ -213,7 +224,8 @@ TEST_F(RecordEditorTest, UploadCopiesTheChosenPictureAndRemembersTheChoice) {
     editor.onUploadClicked(); // cancelled: nothing changes
     EXPECT_EQ(ui.edit(controls::kEditorPicture), "0");
     const Log log = ui.log();
-    const std::string dialog = "file dialog " + runDirectory.path().string() + " 图片格式（*.jpg）|*.jpg";
+    const std::string dialog =
+        "file dialog " + runDirectory.path().string() + " 图片格式（*.jpg）|*.jpg";
     EXPECT_EQ(log[log.size() - 2], dialog + " []");
     EXPECT_EQ(log.back(), dialog + " [" + (runDirectory.path() / "pics/me.jpg").string() + "]");
 }
@@ -226,7 +238,9 @@ TEST_F(RecordEditorTest, APictureNeverLeavesTheImageFolder) {
     ui.setEditText(controls::kEditorPicture, runDirectory.programPath("pics/me.jpg"));
     editor.storePicture();
     EXPECT_FALSE(fs::exists(runDirectory.path() / "escaped.jpg"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(runDirectory.path() / "Image"), fs::directory_iterator()), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(runDirectory.path() / "Image"),
+                            fs::directory_iterator()),
+              0);
     EXPECT_EQ(ui.edit(controls::kEditorPicture), "Image\\../escaped.jpg");
 }
 

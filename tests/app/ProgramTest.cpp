@@ -29,9 +29,7 @@ using test::ModalAnswerer;
 
 class ProgramTest : public testing::Test {
 protected:
-    ProgramTest() {
-        std::filesystem::current_path(runDirectory.path());
-    }
+    ProgramTest() { std::filesystem::current_path(runDirectory.path()); }
     ~ProgramTest() override { std::filesystem::current_path(startedIn); }
 
     MainWindow& window() {
@@ -39,8 +37,7 @@ protected:
         EXPECT_NE(main, nullptr);
         return *main;
     }
-    template <typename Widget>
-    Widget* control(const char* name) {
+    template <typename Widget> Widget* control(const char* name) {
         return window().findChild<Widget*>(QString::fromUtf8(name));
     }
     void writeSampleCache(int entries) {
@@ -101,7 +98,8 @@ TEST_F(ProgramTest, StartsWithTheMirrorRootAndTheWindowLaidOut) {
         EXPECT_EQ(label->text(), QString::fromUtf8(e.caption));
     }
     for (const char* hidden : {"按钮2", "标签3", "标签4"}) {
-        EXPECT_GE(control<QWidget>(hidden)->y(), main.height()) << hidden << " lies below the client area";
+        EXPECT_GE(control<QWidget>(hidden)->y(), main.height())
+            << hidden << " lies below the client area";
     }
 
     auto* tabs = control<QTabWidget>("高级选择夹1");
@@ -161,7 +159,8 @@ TEST_F(ProgramTest, MirrorButtonBuildsTheMirrorOfTheLoadedListOnAWorker) {
     sample::TreeShape shape;
     shape.entries = 400;
     const std::vector<sample::CacheEntry> entries = sample::generateTree(shape);
-    ASSERT_FALSE(sample::writeCacheDatabase(runDirectory.hostPath("BaiduYunCacheFileV0.db"), entries));
+    ASSERT_FALSE(
+        sample::writeCacheDatabase(runDirectory.hostPath("BaiduYunCacheFileV0.db"), entries));
     program.start();
     ModalAnswerer boxes;
     boxes.then(ModalAnswerer::press(QMessageBox::Ok));
@@ -182,7 +181,8 @@ TEST_F(ProgramTest, MirrorButtonBuildsTheMirrorOfTheLoadedListOnAWorker) {
     const std::filesystem::path root = runDirectory.path() / "网盘本地镜像";
     std::set<std::string> made;
     for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
-        made.insert(std::filesystem::relative(item.path(), root).string() + (item.is_directory() ? "/" : ""));
+        made.insert(std::filesystem::relative(item.path(), root).string() +
+                    (item.is_directory() ? "/" : ""));
         if (item.is_regular_file()) {
             EXPECT_EQ(item.file_size(), 0u);
         }

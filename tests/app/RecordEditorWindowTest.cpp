@@ -40,8 +40,7 @@ protected:
         program.mainWindow()->menuCommand(QString::fromUtf8(command))->trigger();
     }
     QWidget* editor() { return program.ui().window(WindowId::RecordEditor); }
-    template <typename Widget>
-    Widget* field(const char* name) {
+    template <typename Widget> Widget* field(const char* name) {
         return editor()->findChild<Widget*>(QString::fromUtf8(name));
     }
 
@@ -55,7 +54,8 @@ TEST_F(RecordEditorWindowTest, AddOpensTheEditorLaidOutWithItsStoredTexts) {
     ASSERT_NE(editor(), nullptr);
     EXPECT_EQ(editor()->windowTitle(), QStringLiteral("新增用户"));
     EXPECT_EQ(editor()->minimumSize(), editor()->maximumSize());
-    EXPECT_FALSE(editor()->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(editor()->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(editor()->parentWidget(), nullptr);
     EXPECT_EQ(field<QPushButton>("按钮_确定")->text(), QStringLiteral("添加"));
     EXPECT_EQ(field<QPushButton>("按钮_确定")->geometry(), QRect(162, 425, 47, 20));
@@ -82,7 +82,8 @@ TEST_F(RecordEditorWindowTest, LoadingItAgainOnlyBringsItToTheFront) {
     QWidget* first = editor();
     trigger("修改信息");
     EXPECT_EQ(editor(), first);
-    EXPECT_EQ(editor()->windowTitle(), QStringLiteral("新增用户")) << "the created handler ran once";
+    EXPECT_EQ(editor()->windowTitle(), QStringLiteral("新增用户"))
+        << "the created handler ran once";
     EXPECT_EQ(field<QLineEdit>("编辑框_姓名")->text(), QStringLiteral("typed"));
 }
 
@@ -121,7 +122,8 @@ TEST_F(RecordEditorWindowTest, EnterManagementAsksInAMaskedBoxAndLoadsTheList) {
     boxes.then([](QDialog& dialog) {
         auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("输入框_内容"));
         EXPECT_EQ(entry->echoMode(), QLineEdit::Password);
-        EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("输入框_取消"))->text(), QStringLiteral("取消(&C)"));
+        EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("输入框_取消"))->text(),
+                  QStringLiteral("取消(&C)"));
         entry->setText(QStringLiteral("秘密"));
         dialog.findChild<QPushButton*>(QStringLiteral("输入框_确认"))->click();
     });

@@ -103,12 +103,14 @@ TEST_F(BrokenCacheTest, DamagedFilesAreReportedAndLeftAsTheyWere) {
          },
          [](const LoadResult& r) {
              // The rows before the damage are listed, and the walk stops there and says so.
-             EXPECT_TRUE(says(r.log, "box 提示 16: 读取中断！错误内容提示database disk image is malformed"));
+             EXPECT_TRUE(says(
+                 r.log, "box 提示 16: 读取中断！错误内容提示database disk image is malformed"));
              EXPECT_GT(r.rows, 0u);
              EXPECT_LT(r.rows, 20000u);
              EXPECT_FALSE(says(r.log, kDone));
          }},
-        {"no table cache_file", [&] { test::runSql(file.string(), "create table other(x)"); }, notOpen},
+        {"no table cache_file", [&] { test::runSql(file.string(), "create table other(x)"); },
+         notOpen},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -119,19 +121,21 @@ TEST_F(BrokenCacheTest, DamagedFilesAreReportedAndLeftAsTheyWere) {
         c.expect(result);
         EXPECT_FALSE(result.ended) << "the program goes on";
         EXPECT_EQ(test::readFile(file), before) << "a load changes nothing";
-        EXPECT_EQ(std::distance(fs::directory_iterator(runDirectory.path()), fs::directory_iterator()), 1)
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(runDirectory.path()), fs::directory_iterator()), 1)
             << "no journal or other file left behind";
     }
 }
 
 TEST_F(BrokenCacheTest, OtherColumnTypesAndForeignTextsGiveTextOrEmptyCells) {
-    test::runSql(file.string(),
-                 "create table cache_file (ID integer primary key, parent_path, server_filename, file_size);"
-                 "insert into cache_file values"
-                 "(1, x'5C64BC5C', x'410042', 2.5),"          // invalid UTF-8 path; a name cut at its zero byte
-                 "(2, 5, 'Ω≈한글', -0.0),"                     // a number as path; Hangul has no GBK form
-                 "(3, '\\', 'a\xF0\x9F\x98\x80', 1e20),"
-                 "(4, null, null, null)");
+    test::runSql(
+        file.string(),
+        "create table cache_file (ID integer primary key, parent_path, server_filename, file_size);"
+        "insert into cache_file values"
+        "(1, x'5C64BC5C', x'410042', 2.5)," // invalid UTF-8 path; a name cut at its zero byte
+        "(2, 5, 'Ω≈한글', -0.0),"           // a number as path; Hangul has no GBK form
+        "(3, '\\', 'a\xF0\x9F\x98\x80', 1e20),"
+        "(4, null, null, null)");
     test::ScriptedUi ui;
     SqliteDB db;
     FileList list(ui, db, cacheDatabasePath(runDirectory.programPath()), [](int) {});
@@ -152,7 +156,8 @@ TEST_F(BrokenCacheTest, AFileLockedByAnotherProcessIsReportedAndReadLater) {
     if (holder == 0) {
         sqlite3* db = nullptr;
         sqlite3_open(file.c_str(), &db);
-        const bool locked = sqlite3_exec(db, "begin exclusive", nullptr, nullptr, nullptr) == SQLITE_OK;
+        const bool locked =
+            sqlite3_exec(db, "begin exclusive", nullptr, nullptr, nullptr) == SQLITE_OK;
         char byte = locked ? 1 : 0;
         (void)!write(ready[1], &byte, 1);
         (void)!read(release[0], &byte, 1);
@@ -184,7 +189,8 @@ TEST_F(BrokenCacheTest, AReadOnlyRunDirectoryStillListsAndRefusesWritesWithSqlit
     const test::ReadOnlyFolder readOnly(runDirectory.path() / "ro", [](const fs::path& folder) {
         sample::TreeShape shape;
         shape.entries = 30;
-        sample::writeCacheDatabase((folder / "BaiduYunCacheFileV0.db").string(), sample::generateTree(shape));
+        sample::writeCacheDatabase((folder / "BaiduYunCacheFileV0.db").string(),
+                                   sample::generateTree(shape));
     });
     if (!readOnly.usable()) {
         GTEST_SKIP() << "no read-only folder can be made here";
@@ -192,7 +198,8 @@ TEST_F(BrokenCacheTest, AReadOnlyRunDirectoryStillListsAndRefusesWritesWithSqlit
     const std::string before = test::readFile(readOnly.path() / "BaiduYunCacheFileV0.db");
     test::ScriptedUi ui;
     SqliteDB db;
-    FileList list(ui, db, cacheDatabasePath(utf8ToGbk(readOnly.path().string()).value()), [](int) {});
+    FileList list(ui, db, cacheDatabasePath(utf8ToGbk(readOnly.path().string()).value()),
+                  [](int) {});
     list.onReadButtonClicked();
     EXPECT_TRUE(says(ui.log(), kDone));
     EXPECT_EQ(ui.rows().size(), 30u);
@@ -200,7 +207,8 @@ TEST_F(BrokenCacheTest, AReadOnlyRunDirectoryStillListsAndRefusesWritesWithSqlit
     ManagementPassword password(ui, db, list);
     ui.inputAnswers = {"123456", "new"};
     password.onChangePassword();
-    EXPECT_EQ(ui.log().back(), "box 提示 16: 操作失败！错误内容提示attempt to write a readonly database");
+    EXPECT_EQ(ui.log().back(),
+              "box 提示 16: 操作失败！错误内容提示attempt to write a readonly database");
     EXPECT_EQ(test::readFile(readOnly.path() / "BaiduYunCacheFileV0.db"), before);
 }
 

@@ -38,10 +38,10 @@ TEST_F(FileListTest, ReadButtonListsEveryEntryInIdOrderAndReports) {
               "(3, '\\', 'docs', 0, null), (9, '\\docs\\', '报告.pdf', 5, null)");
     list.onReadButtonClicked();
 
-    EXPECT_EQ(ui.log(), (Log{"caption 按钮4: 读取中...", "disable 按钮4", "clear rows",
-                             "status 1: 3", "caption 按钮4: 读取百度云数据库",
-                             "box 信息： 0: 读取完毕可以其他操作！", "enable 按钮3",
-                             "enable 按钮1"}));
+    EXPECT_EQ(ui.log(),
+              (Log{"caption 按钮4: 读取中...", "disable 按钮4", "clear rows", "status 1: 3",
+                   "caption 按钮4: 读取百度云数据库", "box 信息： 0: 读取完毕可以其他操作！",
+                   "enable 按钮3", "enable 按钮1"}));
     EXPECT_EQ(ui.rows(), (Rows{{"1", "\\", "docs", "0"},
                                {"2", "\\docs\\", "b.txt", "1024"},
                                {"3", "\\docs\\", "报告.pdf", "5"}}));
@@ -56,10 +56,9 @@ TEST_F(FileListTest, RefreshOpensWhenNeededAndRebuildsFromOne) {
     ui.clearLog();
 
     list.onRefreshCommand();
-    EXPECT_EQ(ui.log(), (Log{"disable 按钮4", "clear rows", "status 1: 2",
-                             "caption 按钮4: 读取百度云数据库",
-                             "box 信息： 0: 读取完毕可以其他操作！", "enable 按钮3",
-                             "enable 按钮1"}));
+    EXPECT_EQ(ui.log(),
+              (Log{"disable 按钮4", "clear rows", "status 1: 2", "caption 按钮4: 读取百度云数据库",
+                   "box 信息： 0: 读取完毕可以其他操作！", "enable 按钮3", "enable 按钮1"}));
     EXPECT_EQ(ui.rows().front().front(), "1");
 }
 
@@ -78,7 +77,8 @@ TEST_F(FileListTest, UnreadableContentReportsThatTheRecordsDidNotOpen) {
     };
     const Case cases[] = {
         {"no database", [](const std::string& f) { test::writeFile(f, std::string(2048, 'z')); }},
-        {"no table cache_file", [](const std::string& f) { test::runSql(f, "create table other(x)"); }},
+        {"no table cache_file",
+         [](const std::string& f) { test::runSql(f, "create table other(x)"); }},
         {"zero-length file", [](const std::string& f) { test::writeFile(f, ""); }},
     };
     for (const auto& c : cases) {
@@ -87,7 +87,8 @@ TEST_F(FileListTest, UnreadableContentReportsThatTheRecordsDidNotOpen) {
         SqliteDB caseDb;
         std::filesystem::remove(databaseFile);
         c.make(databaseFile);
-        FileList caseList(caseUi, caseDb, cacheDatabasePath(runDirectory.programPath()), [](int) {});
+        FileList caseList(caseUi, caseDb, cacheDatabasePath(runDirectory.programPath()),
+                          [](int) {});
         caseList.onReadButtonClicked();
         EXPECT_EQ(caseUi.log(), (Log{"caption 按钮4: 读取中...", "disable 按钮4", "clear rows",
                                      "box 提示 16: 记录集没打开！"}));
@@ -110,7 +111,8 @@ TEST_F(FileListTest, NullsOtherTypesAndUnconvertibleTextsGiveEmptyCells) {
     makeCache("insert into cache_file values (1, null, 'a\xF0\x9F\x98\x80', null, null),"
               "(2, x'5C5C', 'r', 2.0, null), (3, '\\', '\xE0\xB8\x81', 0, null)");
     list.onReadButtonClicked();
-    EXPECT_EQ(ui.rows(), (Rows{{"1", "", "", ""}, {"2", "\\\\", "r", "2.0"}, {"3", "\\", "", "0"}}));
+    EXPECT_EQ(ui.rows(),
+              (Rows{{"1", "", "", ""}, {"2", "\\\\", "r", "2.0"}, {"3", "\\", "", "0"}}));
 }
 
 TEST_F(FileListTest, AFailedStepEndsTheLoadWithTheRowsReadSoFarAndSaysSo) {
@@ -122,7 +124,9 @@ TEST_F(FileListTest, AFailedStepEndsTheLoadWithTheRowsReadSoFarAndSaysSo) {
     list.onReadButtonClicked();
     EXPECT_EQ(ui.rows(), (Rows{{"1", "\\", "a", "1"}, {"2", "\\", "b", "2"}}));
     const Log log = ui.log();
-    EXPECT_EQ(std::count(log.begin(), log.end(), "box 提示 16: 读取中断！错误内容提示integer overflow"), 1);
+    EXPECT_EQ(
+        std::count(log.begin(), log.end(), "box 提示 16: 读取中断！错误内容提示integer overflow"),
+        1);
     EXPECT_EQ(std::count(log.begin(), log.end(), "box 信息： 0: 读取完毕可以其他操作！"), 0);
     EXPECT_EQ(ui.status(1), "2");
 }
@@ -133,9 +137,11 @@ TEST_F(FileListTest, ALoadStartedDuringAnEventPassIsFollowedByTheRestNumberedOn)
         rows += (i > 1 ? "," : "") + std::string("(") + std::to_string(i) + ", '\\', 'f" +
                 std::to_string(i) + "', 1)";
     }
-    makeCache("insert into cache_file (ID, parent_path, server_filename, file_size) values " + rows);
-    FileList sliced(ui, db, cacheDatabasePath(runDirectory.programPath()), [](int) {},
-                    std::chrono::milliseconds(0));
+    makeCache("insert into cache_file (ID, parent_path, server_filename, file_size) values " +
+              rows);
+    FileList sliced(
+        ui, db, cacheDatabasePath(runDirectory.programPath()), [](int) {},
+        std::chrono::milliseconds(0));
     int passes = 0;
     int rowsBeforeNestedLoad = -1;
     ui.onProcessEvents = [&] {

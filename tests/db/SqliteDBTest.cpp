@@ -111,9 +111,9 @@ TEST_F(SqliteDBTest, ReadTextGivesEveryStorageClassAsText) {
         const char* column;
         std::string text;
     };
-    const Case firstRow[] = {{"ID", "0"},          {"id", "0"},    {"PARENT_PATH", gbk("\\文档\\")},
-                             {"n", ""},            {"r", "2.5"},   {"b", "AB"},
-                             {"s", ""},            {"missing", ""}, {"", ""}};
+    const Case firstRow[] = {{"ID", "0"}, {"id", "0"},     {"PARENT_PATH", gbk("\\文档\\")},
+                             {"n", ""},   {"r", "2.5"},    {"b", "AB"},
+                             {"s", ""},   {"missing", ""}, {"", ""}};
     for (const auto& c : firstRow) {
         SCOPED_TRACE(c.column);
         EXPECT_EQ(cursor.readText(c.column), c.text);
@@ -169,8 +169,9 @@ TEST_F(SqliteDBTest, ClosingWithAnOpenCursorReportsBusyAndStillLetsGo) {
 
 TEST_F(SqliteDBTest, AFailedStepEndsTheWalkInsteadOfStartingOver) {
     // abs() of the smallest integer overflows: the third row's step fails.
-    test::runSql(file, "create table t(id integer primary key, v); insert into t values(1, 1), (2, 2), "
-                       "(3, -9223372036854775808), (4, 4)");
+    test::runSql(file,
+                 "create table t(id integer primary key, v); insert into t values(1, 1), (2, 2), "
+                 "(3, -9223372036854775808), (4, 4)");
     ASSERT_TRUE(db.open(programFile, false));
     SqliteDataset cursor = db.query("select abs(v) as v from t order by id");
     ASSERT_TRUE(cursor.isOpen());

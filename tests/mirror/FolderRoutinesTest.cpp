@@ -17,12 +17,15 @@ protected:
 
     fs::path root() const { return folder.path() / "网盘本地镜像"; }
     // The mirror root as the routines see it, with more path after it (UTF-8 in, GBK out).
-    std::string under(const std::string& rest) const { return folder.programPath("网盘本地镜像") + gbk(rest); }
+    std::string under(const std::string& rest) const {
+        return folder.programPath("网盘本地镜像") + gbk(rest);
+    }
     // Every entry below the root, "/"-separated, folders with a trailing "/".
     std::set<std::string> tree() const {
         std::set<std::string> entries;
         for (const auto& entry : fs::recursive_directory_iterator(root())) {
-            entries.insert(fs::relative(entry.path(), root()).string() + (entry.is_directory() ? "/" : ""));
+            entries.insert(fs::relative(entry.path(), root()).string() +
+                           (entry.is_directory() ? "/" : ""));
         }
         return entries;
     }

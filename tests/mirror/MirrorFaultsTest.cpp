@@ -84,7 +84,8 @@ TEST_F(MirrorFaultsTest, AReadOnlyFolderInsideTheMirrorIsSkippedAndTheRestIsMade
 
     EXPECT_FALSE(fs::exists(root() / "locked" / "new.txt"));
     EXPECT_FALSE(fs::exists(root() / "locked" / "sub"));
-    EXPECT_EQ(test::readFile(root() / "locked" / "old.txt"), "keep") << "not cut: it can't be opened";
+    EXPECT_EQ(test::readFile(root() / "locked" / "old.txt"), "keep")
+        << "not cut: it can't be opened";
     EXPECT_TRUE(fs::is_regular_file(root() / "open" / "ok.txt"));
     EXPECT_TRUE(ui.isEnabled(controls::kMirrorButton));
 }

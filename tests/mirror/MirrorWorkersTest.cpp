@@ -27,13 +27,15 @@ protected:
     Entries tree(const fs::path& top) const {
         Entries entries;
         for (const auto& entry : fs::recursive_directory_iterator(top)) {
-            entries.insert(fs::relative(entry.path(), top).string() + (entry.is_directory() ? "/" : ""));
+            entries.insert(fs::relative(entry.path(), top).string() +
+                           (entry.is_directory() ? "/" : ""));
         }
         return entries;
     }
 
     static Entries outsideTheMirror(Entries entries) {
-        std::erase_if(entries, [](const std::string& e) { return e.starts_with("run/网盘本地镜像/"); });
+        std::erase_if(entries,
+                      [](const std::string& e) { return e.starts_with("run/网盘本地镜像/"); });
         return entries;
     }
 
@@ -47,11 +49,11 @@ const std::vector<std::vector<std::string>> kRows = {
     {"\\", "docs", "0"},
     {"\\docs\\", "old", "0"},
     {"\\docs\\", "a.txt", "1024"},
-    {"\\docs", "b.txt", "5"},        // no trailing separator: runs into the name
+    {"\\docs", "b.txt", "5"},            // no trailing separator: runs into the name
     {"\\照片\\2024\\", "合影.jpg", "7"}, // parent folders not listed before
-    {"\\", "empty-size", ""},        // an empty size is a file
-    {"\\", "double-zero", "00"},     // so is "00"
-    {"\\\\", "twice", "0"},          // a doubled separator right after the root
+    {"\\", "empty-size", ""},            // an empty size is a file
+    {"\\", "double-zero", "00"},         // so is "00"
+    {"\\\\", "twice", "0"},              // a doubled separator right after the root
     {"\\..\\..\\", "outside.txt", "1"},
     {"..\\", "escape", "0"},
     {"\\a\\..\\..\\", "b", "1"},
@@ -65,16 +67,17 @@ TEST_F(MirrorWorkersTest, MirrorTreeBuildsEveryFolderAndPlaceholderInsideTheRoot
     const Entries before = outsideTheMirror(tree(folder.path()));
     workers.onMirrorButtonClicked();
 
-    EXPECT_EQ(tree(root()), (Entries{"docs/", "docs/old/", "docs/a.txt", "docsb.txt", "照片/",
-                                     "照片/2024/", "照片/2024/合影.jpg", "empty-size", "double-zero",
-                                     "twice/"}));
+    EXPECT_EQ(tree(root()),
+              (Entries{"docs/", "docs/old/", "docs/a.txt", "docsb.txt", "照片/", "照片/2024/",
+                       "照片/2024/合影.jpg", "empty-size", "double-zero", "twice/"}));
     for (const auto& entry : fs::recursive_directory_iterator(root())) {
         if (entry.is_regular_file()) {
             EXPECT_EQ(entry.file_size(), 0u) << entry.path();
         }
     }
     EXPECT_EQ(test::readFile(folder.path() / "outside.txt"), "keep me");
-    EXPECT_EQ(outsideTheMirror(tree(folder.path())), before) << "nothing made outside the mirror root";
+    EXPECT_EQ(outsideTheMirror(tree(folder.path())), before)
+        << "nothing made outside the mirror root";
 
     const std::vector<std::string> log = ui.log();
     ASSERT_EQ(log.size(), 2u + kRows.size() + 1);
@@ -92,7 +95,8 @@ TEST_F(MirrorWorkersTest, PlaceholdersSkipFolderRowsAndMakeOnlyWhatFilesNeed) {
 
     // R + P doubles the separator after the root, so a file whose folder is missing gets no
     // placeholder: only files in folders that exist do.
-    EXPECT_EQ(tree(root()), (Entries{"docs/", "docs/a.txt", "docsb.txt", "empty-size", "double-zero"}));
+    EXPECT_EQ(tree(root()),
+              (Entries{"docs/", "docs/a.txt", "docsb.txt", "empty-size", "double-zero"}));
     EXPECT_EQ(fs::file_size(root() / "docs" / "a.txt"), 0u) << "cut to 0 bytes";
     EXPECT_EQ(test::readFile(folder.path() / "outside.txt"), "keep me");
     EXPECT_EQ(ui.caption(controls::kPlaceholderProgress), "14/14");
@@ -127,7 +131,8 @@ TEST_F(MirrorWorkersTest, AListEmptiedWhileTheWorkerRunsEndsItsWorkAndGivesTheBu
 
 TEST_F(MirrorWorkersTest, AnEmptyListGivesTheButtonBackAtOnce) {
     workers.onMirrorButtonClicked();
-    EXPECT_EQ(ui.log(), (std::vector<std::string>{"disable 按钮1", "start worker", "enable 按钮1"}));
+    EXPECT_EQ(ui.log(),
+              (std::vector<std::string>{"disable 按钮1", "start worker", "enable 按钮1"}));
 }
 
 } // namespace

@@ -32,20 +32,19 @@ TEST(TreeDrawingTest, DrawsFilesThenFoldersInNameOrder) {
     test::writeFile(root / "照片" / "合影.jpg", "");
     fs::create_symlink("/", root / "link");
 
-    EXPECT_EQ(draw(root, "/run/网盘本地镜像"),
-              "文件夹 PATH 列表\n"
-              "/run/网盘本地镜像\n"
-              "│  a.txt\n"
-              "│  b.txt\n"
-              "│  link\n"
-              "│  \n"
-              "├─docs\n"
-              "│  │  readme.md\n"
-              "│  │  \n"
-              "│  └─old\n"
-              "└─照片\n"
-              "        合影.jpg\n"
-              "        \n");
+    EXPECT_EQ(draw(root, "/run/网盘本地镜像"), "文件夹 PATH 列表\n"
+                                               "/run/网盘本地镜像\n"
+                                               "│  a.txt\n"
+                                               "│  b.txt\n"
+                                               "│  link\n"
+                                               "│  \n"
+                                               "├─docs\n"
+                                               "│  │  readme.md\n"
+                                               "│  │  \n"
+                                               "│  └─old\n"
+                                               "└─照片\n"
+                                               "        合影.jpg\n"
+                                               "        \n");
 }
 
 TEST(TreeDrawingTest, EmptyAndMissingFolders) {

@@ -50,7 +50,8 @@ TEST(TreeExportTest, AProgramThatCannotStartGivesOnlyTheFirstMessage) {
     test::ScriptedUi ui;
     TreeExport exporter(ui, folder.programPath(), folder.hostPath("no-such-program"));
     exporter.onTreeButtonClicked();
-    EXPECT_EQ(ui.log(), (Log{"box 提示 0: 注意：创建目录树文本前请确保【网盘本地镜像】目录中有文件"}));
+    EXPECT_EQ(ui.log(),
+              (Log{"box 提示 0: 注意：创建目录树文本前请确保【网盘本地镜像】目录中有文件"}));
 }
 
 } // namespace

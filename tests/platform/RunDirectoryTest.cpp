@@ -13,7 +13,9 @@ namespace {
 TEST(RunDirectoryTest, FolderOfPathCutsAtTheLastSeparator) {
     EXPECT_EQ(folderOfPath("/opt/lindquay/bin/lindquay"), "/opt/lindquay/bin");
     EXPECT_EQ(folderOfPath("D:\\Tools\\lindquay.exe"), "D:\\Tools");
-    EXPECT_EQ(folderOfPath("D:\\\xD4\x5C" "x.exe"), "D:");
+    EXPECT_EQ(folderOfPath("D:\\\xD4\x5C"
+                           "x.exe"),
+              "D:");
     EXPECT_EQ(folderOfPath("lindquay"), "");
 }
 

@@ -21,10 +21,12 @@ public:
             }
         }
         prepare(m_path);
-        m_usable = isRoot() ? run("mount -o remount,ro " + quoted())
-                            : (std::filesystem::permissions(m_path, std::filesystem::perms::owner_read |
-                                                                        std::filesystem::perms::owner_exec),
-                               true);
+        m_usable =
+            isRoot()
+                ? run("mount -o remount,ro " + quoted())
+                : (std::filesystem::permissions(m_path, std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::owner_exec),
+                   true);
     }
     ~ReadOnlyFolder();
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;

@@ -69,7 +69,8 @@ std::vector<std::vector<std::string>> ScriptedUi::rows() const {
     return cells;
 }
 
-int ScriptedUi::messageBox(const std::string& text, int style, const std::optional<std::string>& title) {
+int ScriptedUi::messageBox(const std::string& text, int style,
+                           const std::optional<std::string>& title) {
     record("box " + (title ? utf8(*title) : std::string("信息：")) + " " + std::to_string(style) +
            ": " + utf8(text));
     if (messageBoxAnswers.empty()) {
@@ -82,7 +83,8 @@ int ScriptedUi::messageBox(const std::string& text, int style, const std::option
 
 bool ScriptedUi::inputBox(const std::string& prompt, const std::string& title,
                           const std::string& initialText, std::string& value, InputMode mode) {
-    record("input " + utf8(title) + ": " + utf8(prompt) + (initialText.empty() ? "" : " [" + utf8(initialText) + "]") +
+    record("input " + utf8(title) + ": " + utf8(prompt) +
+           (initialText.empty() ? "" : " [" + utf8(initialText) + "]") +
            (mode == InputMode::Masked ? " (masked)" : ""));
     if (inputAnswers.empty() || !inputAnswers.front()) {
         if (!inputAnswers.empty()) {
@@ -199,7 +201,8 @@ void ScriptedUi::setRows(const std::vector<std::vector<std::string>>& cells) {
     std::vector<ListRow> rows;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         ListRow row{std::to_string(i + 1)};
-        for (std::size_t column = 0; column < cells[i].size() && column + 1 < row.size(); ++column) {
+        for (std::size_t column = 0; column < cells[i].size() && column + 1 < row.size();
+             ++column) {
             row[column + 1] = gbk(cells[i][column]);
         }
         rows.push_back(std::move(row));

@@ -34,7 +34,7 @@ public:
     std::string caption(Control control) const;
     bool isEnabled(Control control) const;
     std::string status(int part) const;
-    std::string edit(Control control) const; // UTF-8
+    std::string edit(Control control) const;            // UTF-8
     std::vector<std::vector<std::string>> rows() const; // UTF-8 cells
     void clearLog();
 

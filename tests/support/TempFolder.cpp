@@ -10,7 +10,8 @@
 namespace lindquay::test {
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lindquay-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "lindquay-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a temporary folder");
     }

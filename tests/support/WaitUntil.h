@@ -10,8 +10,7 @@ namespace lindquay::test {
 // Processes events (deferred deletions included) until the condition holds; false when it
 // still does not after the timeout. Unlike Qt Test's QTRY macros, the answer reaches
 // GoogleTest: use it as EXPECT_TRUE(waitUntil(...)).
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 10000) {
+template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 10000) {
     QElapsedTimer elapsed;
     elapsed.start();
     while (!condition()) {

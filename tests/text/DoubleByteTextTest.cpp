@@ -15,7 +15,7 @@ TEST(DoubleByteTextTest, FindTextMatchesOnlyOnCharacterBoundaries) {
         {"C:\\p\\a.JPG", ".jpg", -1},
         {"abc", "", 1},
         {"", "a", -1},
-        {"\xD4\x5C", "\\", -1},         // the second byte of 診 is no backslash
+        {"\xD4\x5C", "\\", -1}, // the second byte of 診 is no backslash
         {"\xD4\x5C\\", "\\", 3},
         {"\xB0\xA1\xB0\xA1", "\xA1\xB0", -1}, // 啊啊: the middle bytes are no character
         {"x\xB0\xA1", "\xB0\xA1", 2},

@@ -42,7 +42,10 @@ TEST(EncodingTest, GbkToUtf8RefusesInvalidGbkAndRoundTripsValid) {
 }
 
 TEST(EncodingTest, LossyConversionsSubstituteInsteadOfFailing) {
-    EXPECT_EQ(gbkToUtf8Lossy("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(gbkToUtf8Lossy("a\xFF"
+                             "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(utf8ToGbkLossy("网\xE0\xB8\x81盘"), "\xCD\xF8?\xC5\xCC");
     EXPECT_EQ(gbk("读取中..."), utf8ToGbk("读取中...").value());
 }

@@ -162,7 +162,8 @@ void MainWindow::createStatusBar() {
     m_statusBar->setAccessibleName(QStringLiteral("状态条"));
     m_statusBar->setSizeGripEnabled(false);
     m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, kClientWidth, kStatusBarHeight);
-    const QList<QPair<QString, int>> parts = {{QStringLiteral("总数"), 30}, {QStringLiteral("0"), 100}};
+    const QList<QPair<QString, int>> parts = {{QStringLiteral("总数"), 30},
+                                              {QStringLiteral("0"), 100}};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         auto* part = new QLabel(parts[i].first, m_statusBar);
         part->setObjectName(QStringLiteral("状态条1_%1").arg(i));
@@ -181,10 +182,11 @@ void MainWindow::createMenus() {
     m_menuBar->hide();
     const QList<QPair<QString, QStringList>> menus = {
         {QStringLiteral("系统"),
-         {QStringLiteral("进入管理"), QStringLiteral("修改密码"), QString(), QStringLiteral("退出管理")}},
+         {QStringLiteral("进入管理"), QStringLiteral("修改密码"), QString(),
+          QStringLiteral("退出管理")}},
         {QStringLiteral("员工管理菜单"),
-         {QStringLiteral("刷新信息"), QString(), QStringLiteral("修改信息"), QStringLiteral("添加员工"),
-          QStringLiteral("删除员工")}},
+         {QStringLiteral("刷新信息"), QString(), QStringLiteral("修改信息"),
+          QStringLiteral("添加员工"), QStringLiteral("删除员工")}},
         {QStringLiteral("客服管理菜单"), {QStringLiteral("刷新客服")}},
     };
     for (const auto& [title, items] : menus) {

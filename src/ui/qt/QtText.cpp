@@ -11,7 +11,8 @@ QString toQString(std::string_view gbk) {
 
 std::string fromQString(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    return utf8ToGbkLossy(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return utf8ToGbkLossy(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
 QString objectNameOf(std::string_view controlName) {

@@ -175,7 +175,7 @@ int QtUi::messageBox(const std::string& text, int style, const std::optional<std
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Ok) ? MessageBoxResult::kOk
-                                                               : MessageBoxResult::kCancel;
+                                                              : MessageBoxResult::kCancel;
 }
 
 bool QtUi::inputBox(const std::string& prompt, const std::string& title,
@@ -235,7 +235,8 @@ std::string QtUi::editText(Control control) {
     }
     if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
         // Lines are kept with "\r\n" between them, as in a Windows edit box.
-        return fromQString(multiLine->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+        return fromQString(
+            multiLine->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
     }
     return {};
 }
@@ -246,7 +247,8 @@ void QtUi::setEditText(Control control, const std::string& text) {
         line->setText(toQString(text));
         line->setCursorPosition(0);
     } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget)) {
-        multiLine->setPlainText(toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        multiLine->setPlainText(
+            toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 }
 
