@@ -5,6 +5,20 @@
 namespace lindquay::test {
 namespace {
 
+// Takes the next scripted answer of a box: a text (UTF-8) is OK with that text, nullopt or no
+// answer left is Cancel, which leaves `value` as it was.
+bool takeAnswer(std::deque<std::optional<std::string>>& answers, std::string& value) {
+    if (answers.empty()) {
+        return false;
+    }
+    const std::optional<std::string> answer = std::move(answers.front());
+    answers.pop_front();
+    if (answer) {
+        value = gbk(*answer);
+    }
+    return answer.has_value();
+}
+
 std::string windowName(WindowId window) {
     return window == WindowId::Main ? "main" : "editor";
 }
@@ -86,15 +100,7 @@ bool ScriptedUi::inputBox(const std::string& prompt, const std::string& title,
     record("input " + utf8(title) + ": " + utf8(prompt) +
            (initialText.empty() ? "" : " [" + utf8(initialText) + "]") +
            (mode == InputMode::Masked ? " (masked)" : ""));
-    if (inputAnswers.empty() || !inputAnswers.front()) {
-        if (!inputAnswers.empty()) {
-            inputAnswers.pop_front();
-        }
-        return false;
-    }
-    value = gbk(*inputAnswers.front());
-    inputAnswers.pop_front();
-    return true;
+    return takeAnswer(inputAnswers, value);
 }
 
 void ScriptedUi::setCaption(Control control, const std::string& text) {
@@ -165,15 +171,7 @@ void ScriptedUi::setTabPageVisible(int page, bool visible) {
 bool ScriptedUi::openFileDialog(const FileDialogRequest& request, std::string& fileName) {
     record("file dialog " + utf8(request.initialFolder) + " " + utf8(request.filter) + " [" +
            utf8(fileName) + "]");
-    if (fileDialogAnswers.empty() || !fileDialogAnswers.front()) {
-        if (!fileDialogAnswers.empty()) {
-            fileDialogAnswers.pop_front();
-        }
-        return false;
-    }
-    fileName = gbk(*fileDialogAnswers.front());
-    fileDialogAnswers.pop_front();
-    return true;
+    return takeAnswer(fileDialogAnswers, fileName);
 }
 
 bool ScriptedUi::registerDropTarget(WindowId window) {
