@@ -22,15 +22,7 @@ constexpr Control kFieldOfSlot[EditorState::kRecordSlots] = {
 
 // A name that would lead the picture's file out of its folder: a separator, or "." or "..".
 bool leavesFolder(std::string_view name) {
-    if (name == "." || name == "..") {
-        return true;
-    }
-    for (std::size_t i = 0; i < name.size(); i += isLeadByte(name[i]) ? 2 : 1) {
-        if (name[i] == '\\' || name[i] == '/') {
-            return true;
-        }
-    }
-    return false;
+    return name == "." || name == ".." || lastSeparator(name) != std::string_view::npos;
 }
 
 } // namespace

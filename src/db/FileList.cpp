@@ -13,11 +13,6 @@ namespace lindquay {
 
 namespace {
 
-const std::string& readButtonCaption() {
-    static const std::string caption = gbk("读取百度云数据库");
-    return caption;
-}
-
 // Rows read since the last event pass, numbered as they reach the list.
 class PendingRows {
 public:
@@ -116,7 +111,7 @@ void FileList::loadFileList() {
 
     m_ui.setStatusText(1, numberToText(m_ui.rowCount()));
     cursor.close();
-    m_ui.setCaption(controls::kReadButton, readButtonCaption());
+    m_ui.setCaption(controls::kReadButton, gbk("读取百度云数据库"));
     if (stepFailed) {
         m_ui.messageBox(gbk("读取中断！错误内容提示") + stepError, MessageBoxStyle::kStop,
                         gbk("提示"));

@@ -3,27 +3,20 @@
 #include "text/DoubleByteText.h"
 #include "text/Encoding.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace lindquay {
 namespace {
 
 // True when a component of the path, between separators (backslash or slash), is "..".
-// A slash is never the second byte of a GBK character, a backslash may be: the scan is
-// double-byte aware. Most paths hold no ".." at all, which one search rules out.
+// Most paths hold no ".." at all, which one search rules out.
 bool climbsOut(std::string_view path) {
     if (path.find("..") == std::string_view::npos) {
         return false;
     }
-    std::size_t start = 0;
-    const auto isDotDot = [&](std::size_t end) { return path.substr(start, end - start) == ".."; };
-    for (std::size_t i = 0; i < path.size(); i += isLeadByte(path[i]) ? 2 : 1) {
-        if (path[i] == '\\' || path[i] == '/') {
-            if (isDotDot(i)) {
-                return true;
-            }
-            start = i + 1;
-        }
-    }
-    return isDotDot(path.size());
+    const std::vector<std::string_view> pieces = splitAtSeparators(path);
+    return std::find(pieces.begin(), pieces.end(), "..") != pieces.end();
 }
 
 std::string rootPrefix(std::string_view root) {

@@ -44,6 +44,16 @@ void removeContents(int folder) {
     closedir(listing);
 }
 
+bool isFolder(const char* hostPath) {
+    struct stat status {};
+    return stat(hostPath, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// mkdir that counts an existing folder as success.
+bool makeFolder(const std::string& hostPath) {
+    return mkdir(hostPath.c_str(), 0777) == 0 || (errno == EEXIST && isFolder(hostPath.c_str()));
+}
+
 } // namespace
 
 bool folderExists(std::string_view path) {
@@ -96,23 +106,6 @@ bool copyFile(std::string_view source, std::string_view target) {
     return std::filesystem::copy_file(*from, *to, std::filesystem::copy_options::overwrite_existing,
                                       error);
 }
-
-} // namespace lindquay
-
-namespace lindquay {
-namespace {
-
-bool isFolder(const char* hostPath) {
-    struct stat status {};
-    return stat(hostPath, &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-// mkdir that counts an existing folder as success.
-bool makeFolder(const std::string& hostPath) {
-    return mkdir(hostPath.c_str(), 0777) == 0 || (errno == EEXIST && isFolder(hostPath.c_str()));
-}
-
-} // namespace
 
 bool makeSureDirectoryPathExists(std::string_view path) {
     const std::optional<std::string> host = toHostPath(path);

@@ -25,10 +25,6 @@ bool isReadableFile(std::string_view path);
 // Copies a file, replacing an existing target. False when nothing was copied.
 bool copyFile(std::string_view source, std::string_view target);
 
-} // namespace lindquay
-
-namespace lindquay {
-
 // Creates every missing folder along the path up to its last separator (so a path ending in a
 // separator has its last level made too). True when that folder exists afterwards.
 bool makeSureDirectoryPathExists(std::string_view path);

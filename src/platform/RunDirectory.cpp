@@ -21,13 +21,7 @@ std::string programFolder() {
 }
 
 std::string folderOfPath(std::string_view programFilePath) {
-    std::size_t cut = std::string_view::npos;
-    for (std::size_t i = 0; i < programFilePath.size();
-         i += isLeadByte(programFilePath[i]) ? 2 : 1) {
-        if (programFilePath[i] == '\\' || programFilePath[i] == '/') {
-            cut = i;
-        }
-    }
+    const std::size_t cut = lastSeparator(programFilePath);
     return cut == std::string_view::npos ? std::string()
                                          : std::string(programFilePath.substr(0, cut));
 }

@@ -1,5 +1,7 @@
 #include "text/DoubleByteText.h"
 
+#include <algorithm>
+
 namespace lindquay {
 namespace {
 
@@ -35,14 +37,34 @@ std::size_t lastBackslash(std::string_view text) {
     return last;
 }
 
-bool endsWithSeparator(std::string_view text) {
-    std::size_t lastCharacter = std::string_view::npos;
+std::size_t lastSeparator(std::string_view text) {
+    std::size_t last = std::string_view::npos;
     forEachCharacter(text, [&](std::size_t i) {
-        lastCharacter = i;
+        if (text[i] == kBackslash || text[i] == '/') {
+            last = i;
+        }
         return false;
     });
-    return lastCharacter != std::string_view::npos && lastCharacter == text.size() - 1 &&
-           (text.back() == kBackslash || text.back() == '/');
+    return last;
+}
+
+bool endsWithSeparator(std::string_view text) {
+    const std::size_t last = lastSeparator(text);
+    return last != std::string_view::npos && last + 1 == text.size();
+}
+
+std::vector<std::string_view> splitAtSeparators(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    forEachCharacter(text, [&](std::size_t i) {
+        if (text[i] == kBackslash || text[i] == '/') {
+            pieces.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+        return false;
+    });
+    pieces.push_back(text.substr(std::min(start, text.size())));
+    return pieces;
 }
 
 std::vector<std::string_view> splitAtBackslashes(std::string_view text) {

@@ -23,8 +23,14 @@ int findText(std::string_view text, std::string_view part);
 // Offset (from 0) of the last backslash that is a character of its own, npos when none.
 std::size_t lastBackslash(std::string_view text);
 
+// Offset of the last backslash or slash that is a character of its own, npos when none.
+std::size_t lastSeparator(std::string_view text);
+
 // True when the last character is a backslash or a slash (a GBK second byte 0x5C is not).
 bool endsWithSeparator(std::string_view text);
+
+// Splits at every backslash and slash, keeping every piece, empty ones included.
+std::vector<std::string_view> splitAtSeparators(std::string_view text);
 
 // Splits at every backslash that is a character of its own. A leading backslash gives an
 // empty first piece, two in a row an empty piece between them; a backslash at the very end

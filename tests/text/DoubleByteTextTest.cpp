@@ -38,6 +38,19 @@ TEST(DoubleByteTextTest, LastBackslashAndSplitSkipSecondBytes) {
     EXPECT_TRUE(splitAtBackslashes("").empty());
 }
 
+TEST(DoubleByteTextTest, SeparatorsOfEitherKindAreFoundOnlyAsCharacters) {
+    EXPECT_EQ(lastSeparator("a/b\\c"), 3u);
+    EXPECT_EQ(lastSeparator("a\\\xD4\x5C"), 1u);
+    EXPECT_EQ(lastSeparator("name"), std::string_view::npos);
+    EXPECT_TRUE(endsWithSeparator("\\docs/"));
+    EXPECT_FALSE(endsWithSeparator("\\\xD4\x5C"));
+
+    using Pieces = std::vector<std::string_view>;
+    EXPECT_EQ(splitAtSeparators("\\a/..\\"), (Pieces{"", "a", "..", ""}));
+    EXPECT_EQ(splitAtSeparators("\xD4\x5C.."), (Pieces{"\xD4\x5C.."}));
+    EXPECT_EQ(splitAtSeparators(""), (Pieces{""}));
+}
+
 TEST(DoubleByteTextTest, NumberToTextIsPlainDigits) {
     EXPECT_EQ(numberToText(0), "0");
     EXPECT_EQ(numberToText(1250), "1250");
